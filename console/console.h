@@ -1,0 +1,35 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+/// The operator's console: typed lines come from `in`, everything shown goes
+/// to `out`. The program's own text is console bytes (code page 850 letters);
+/// any translation for the real terminal happens in the streams given here.
+struct Console {
+    std::istream& in;
+    std::ostream& out;
+    /// Waits for one key press on a real terminal and tells whether one came;
+    /// null when input is not a terminal, and a pause then takes one line.
+    bool (*waitForKey)() = nullptr;
+    /// Set once a read has found no more input.
+    bool inputEnded = false;
+    /// Reads attempted after the end of input: the program never makes one.
+    unsigned readsAfterEnd = 0;
+};
+
+/// Flushes what was printed, then reads one line: the bytes up to the line
+/// feed, without it and without one carriage return before it. A last line
+/// without a line feed counts. Returns false at the end of input.
+bool readLine(Console& console, std::string& line);
+
+/// Prints the prompt (no line break) and reads the answer line.
+bool ask(Console& console, const std::string& prompt, std::string& line);
+
+/// Clears the screen: home, erase the screen and its scroll-back.
+void clearScreen(Console& console);
+
+/// Asks for a key press and waits for it (one line when input is not a
+/// terminal); returns at once at the end of input.
+void pause(Console& console);

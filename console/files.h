@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+// The program's few file operations, each complete in one call: nothing stays
+// open between them.
+
+/// Outcome of writing a file that must not exist yet.
+enum class NewFileResult {
+    Written,    ///< created and every byte written, flushed and closed
+    NameTaken,  ///< something of that name already exists; nothing was written
+    Failed,     ///< could not be created, or writing, syncing or closing failed
+};
+
+/// Creates `path` exclusively and writes `bytes` into it. A file that fails
+/// after its creation stays behind, holding whatever was written.
+NewFileResult writeNewFile(const std::string& path, const std::string& bytes);
+
+/// Appends `bytes` with one write to `path` (created when missing), syncs it
+/// to disk and closes it. When the file is not empty and does not end with a
+/// line feed, one line feed is written first. True only when all of it went
+/// through.
+bool appendToFile(const std::string& path, const std::string& bytes);
+
+/// Reads the whole file; false when it cannot be opened or read.
+bool readWholeFile(const std::string& path, std::string& bytes);

@@ -1,0 +1,28 @@
+#include "console/text.h"
+
+#include <algorithm>
+
+bool isWhitespace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool isBlank(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), isWhitespace);
+}
+
+std::string trimmed(std::string text) {
+    const auto first = std::find_if_not(text.begin(), text.end(), isWhitespace);
+    text.erase(text.begin(), first);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), isWhitespace);
+    text.erase(last.base(), text.end());
+    return text;
+}
+
+std::string upperCased(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return text;
+}

@@ -1,0 +1,62 @@
+#include "format/numbers.h"
+
+#include <cstdint>
+
+std::string unsignedToText(std::uint32_t n) {
+    if (n == 0) {
+        return "0";
+    }
+    std::string text;
+    while (n != 0) {
+        const std::uint32_t digit = n % 10;
+        text.insert(text.begin(), static_cast<char>('0' + digit));
+        n = (n - digit) / 10;
+    }
+    return text;
+}
+
+std::string signedToText(std::int32_t n) {
+    if (n >= 0) {
+        return unsignedToText(static_cast<std::uint32_t>(n));
+    }
+    // Two's-complement negation read as unsigned, so the lowest value keeps its digits.
+    return "-" + unsignedToText(0u - static_cast<std::uint32_t>(n));
+}
+
+std::string twoDigitText(std::uint32_t n) {
+    return n <= 9 ? "0" + unsignedToText(n) : unsignedToText(n);
+}
+
+std::string decimalToText(double x, std::uint32_t decimals) {
+    // Outside 0 .. 2^32 the integer conversion would be undefined; no figure gets there.
+    if (!(x >= 0.0)) {
+        x = 0.0;
+    }
+    if (x >= 4294967296.0) {
+        x = 4294967295.0;
+    }
+    const std::uint32_t whole = static_cast<std::uint32_t>(x);
+    std::string text = unsignedToText(whole);
+    double fraction = x - whole;
+    if (decimals != 0) {
+        text += '.';
+    }
+    for (std::uint32_t i = 0; i < decimals; ++i) {
+        fraction = fraction * 10;
+        const std::uint32_t digit = static_cast<std::uint32_t>(fraction);
+        text += unsignedToText(digit);
+        fraction = fraction - digit;
+    }
+    return text;
+}
+
+std::string padRight(std::string text, std::uint32_t width) {
+    if (text.size() < width) {
+        text.append(width - text.size(), ' ');
+    }
+    return text;
+}
+
+std::string decimalToColumn(double x, std::uint32_t width) {
+    return padRight(decimalToText(x, 2), width);
+}

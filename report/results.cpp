@@ -1,0 +1,67 @@
+#include "report/results.h"
+
+#include "commands/history.h"
+#include "console/files.h"
+#include "console/text.h"
+#include "report/file_text.h"
+#include "scoring/standings.h"
+#include "scoring/statistics.h"
+
+namespace {
+
+// Two games ended in the same second share a stamp; later ones get a suffix.
+constexpr unsigned LAST_ATTEMPT = 999;
+
+// Writes the text under the first free name; empty when no file could be made.
+std::string writeUnderFreeName(const std::string& text, const LocalTime& end) {
+    for (unsigned attempt = 1; attempt <= LAST_ATTEMPT; ++attempt) {
+        const std::string name = resultsFileName(end, attempt);
+        switch (writeNewFile(name, text)) {
+            case NewFileResult::Written: return name;
+            case NewFileResult::Failed: return "";
+            case NewFileResult::NameTaken: break;
+        }
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string resultsReport(const std::vector<ThrowerRecord>& throwers, std::uint32_t rounds) {
+    return roundHistory(throwers, rounds, Form::File) +
+           standingsTable(throwers, rounds, Form::File) +
+           statisticsBlock(throwers, rounds, Form::File);
+}
+
+std::string resultsFileText(const GameState& state, const LocalTime& end) {
+    std::string text = isBlank(state.gameName) ? "Vaskipiikkikisa\n"
+                                                : "Vaskipiikkikisa: " + state.gameName + "\n";
+    const std::string endDate = dateStamp(end);
+    text += "Tulokset " + state.startDate + " klo " + state.startTime + " - ";
+    if (endDate != state.startDate) {
+        text += endDate + " klo ";
+    }
+    text += timeStamp(end) + "\n\n";
+    // Built in console bytes throughout; one conversion turns fixed texts and
+    // names alike into the file's letters.
+    return toFileText(text + resultsReport(state.throwers, state.round));
+}
+
+std::string resultsFileName(const LocalTime& end, unsigned attempt) {
+    std::string name = "vaskipiikkikisa_tulokset_" + fileStamp(end);
+    if (attempt > 1) {
+        name += "_" + std::to_string(attempt);
+    }
+    return name + ".txt";
+}
+
+void writeResultsFile(Console& console, const GameState& state, const Clock& clock) {
+    const LocalTime end = clock();
+    const std::string name = writeUnderFreeName(resultsFileText(state, end), end);
+    if (name.empty()) {
+        console.out << "Tulosten tallentaminen ei onnistunut. Ohjelma lopetetaan. \n";
+    } else {
+        console.out << "Tulokset tallennettu tiedostoon:\n" << name << "\n";
+    }
+    pause(console);
+}

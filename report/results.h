@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/game_state.h"
+#include "console/console.h"
+#include "format/stamps.h"
+#include "scoring/thrower.h"
+
+/// The report body in console bytes: the grid of every round with each
+/// round's winners, the final standings and the statistics.
+std::string resultsReport(const std::vector<ThrowerRecord>& throwers, std::uint32_t rounds);
+
+/// The whole results file in ISO 8859-1: the title (with the game's name when
+/// it has one), the start and end times, an empty line, and the report body.
+std::string resultsFileText(const GameState& state, const LocalTime& end);
+
+/// The name of the results file of a game ended at `end`; `attempt` 1 is the
+/// plain name, 2 and up insert "_2", "_3" ... before ".txt".
+std::string resultsFileName(const LocalTime& end, unsigned attempt);
+
+/// Command L: writes the results into a new dated file (never replacing one),
+/// tells its name or the failure, and pauses. The game ends after it.
+void writeResultsFile(Console& console, const GameState& state, const Clock& clock);

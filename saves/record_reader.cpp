@@ -1,0 +1,116 @@
+#include "saves/record_reader.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "console/text.h"
+
+namespace {
+
+constexpr std::int64_t LARGEST_COUNT = 4294967295;
+
+// Reads the record the way a text stream does: numbers skip whitespace and
+// line ends before them, lines are taken whole. Any failure sticks.
+struct Reader {
+    const std::string& text;
+    std::size_t at = 0;
+    bool failed = false;
+
+    // A decimal integer with an optional sign; values beyond the counts a game
+    // can hold fail, like a number too large for the stream's type.
+    std::int64_t number() {
+        while (at < text.size() && isWhitespace(text[at])) {
+            ++at;
+        }
+        bool negative = false;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+            negative = text[at++] == '-';
+        }
+        const std::size_t digits = at;
+        std::int64_t value = 0;
+        for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+            value = value * 10 + (text[at] - '0');
+            if (value > LARGEST_COUNT) {
+                failed = true;
+                value = LARGEST_COUNT;
+            }
+        }
+        if (at == digits) {
+            failed = true;
+        }
+        return negative ? -value : value;
+    }
+
+    // The rest of the current line, line feed consumed; fails at the very end.
+    std::string line() {
+        if (at >= text.size()) {
+            failed = true;
+            return "";
+        }
+        std::size_t end = text.find('\n', at);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        std::string content = text.substr(at, end - at);
+        at = end < text.size() ? end + 1 : end;
+        return content;
+    }
+
+    std::int64_t numberLine() {
+        const std::int64_t value = number();
+        line();
+        return value;
+    }
+};
+
+bool isStoredEntry(std::int64_t entry) {
+    return (entry >= 0 && entry <= HIGHEST_MAX_SCORE) || entry == NO_RESULT;
+}
+
+bool readThrower(Reader& reader, std::int64_t rounds, ThrowerRecord& thrower) {
+    thrower.name = reader.line();
+    const std::int64_t flag = reader.numberLine();
+    if (reader.failed) {
+        return false;
+    }
+    for (std::int64_t round = 0; round < rounds; ++round) {
+        const std::int64_t entry = reader.number();
+        if (reader.failed || !isStoredEntry(entry)) {
+            return false;
+        }
+        addRoundPoints(thrower, static_cast<std::uint32_t>(entry));
+    }
+    reader.line();
+    thrower.withdrawn = flag != 0;
+    return !reader.failed;
+}
+
+}  // namespace
+
+bool readSavedGameBody(const std::string& text, GameState& state) {
+    Reader reader{text};
+    const std::int64_t rounds = reader.numberLine();
+    const std::string startDate = reader.line();
+    const std::string startTime = reader.line();
+    const std::int64_t maxScore = reader.numberLine();
+    const std::int64_t count = reader.numberLine();
+    if (reader.failed || rounds < 0 || count < 0 || maxScore < 1 || maxScore > HIGHEST_MAX_SCORE) {
+        return false;
+    }
+    // No space is reserved from the counts: they are believed only as far as
+    // the data behind them is actually there.
+    std::vector<ThrowerRecord> throwers;
+    for (std::int64_t i = 0; i < count; ++i) {
+        ThrowerRecord thrower;
+        if (!readThrower(reader, rounds, thrower)) {
+            return false;
+        }
+        throwers.push_back(std::move(thrower));
+    }
+    state.round = static_cast<std::uint32_t>(rounds);
+    state.startDate = startDate;
+    state.startTime = startTime;
+    state.maxScore = static_cast<std::uint32_t>(maxScore);
+    state.throwers = std::move(throwers);
+    return true;
+}

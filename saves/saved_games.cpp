@@ -1,0 +1,133 @@
+#include "saves/saved_games.h"
+
+#include <cstdint>
+
+#include "console/files.h"
+#include "console/text.h"
+#include "format/numbers.h"
+#include "saves/record_reader.h"
+
+const char* const SAVED_GAMES_FILE = "vaskipiikkikisa_tallennukset.dat";
+
+namespace {
+
+// The lines of the file; one carriage return before each line feed is dropped,
+// so files with either line end read alike.
+std::vector<std::string> splitLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) {
+            end = bytes.size();
+        }
+        std::string line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+// The file as one text with plain line feeds, and the offset just past the
+// header line of the first record whose header matches; npos when none does.
+std::size_t findRecord(const std::vector<std::string>& lines, const std::string& entry) {
+    const std::string wanted = trimmed(entry);
+    std::size_t at = 0;
+    for (;;) {
+        while (at < lines.size() && !isBlank(lines[at])) {
+            ++at;
+        }
+        while (at < lines.size() && isBlank(lines[at])) {
+            ++at;
+        }
+        if (at >= lines.size()) {
+            return std::string::npos;
+        }
+        if (trimmed(lines[at++]) == wanted) {
+            return at;
+        }
+    }
+}
+
+std::string joinFrom(const std::vector<std::string>& lines, std::size_t first) {
+    std::string text;
+    for (std::size_t i = first; i < lines.size(); ++i) {
+        text += lines[i] + '\n';
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string savedGameHeader(const GameState& state, const std::string& saveDate) {
+    return state.gameName + " (" + saveDate + ", kierros " + unsignedToText(state.round) + ")";
+}
+
+std::string savedGameRecord(const GameState& state, const std::string& saveDate) {
+    std::string text = "\n\n" + savedGameHeader(state, saveDate) + "\n";
+    text += unsignedToText(state.round) + "\n" + state.startDate + "\n" + state.startTime + "\n";
+    text += unsignedToText(state.maxScore) + "\n";
+    text += unsignedToText(static_cast<std::uint32_t>(state.throwers.size())) + "\n";
+    for (const ThrowerRecord& thrower : state.throwers) {
+        text += shortName(thrower) + "\n" + (isWithdrawn(thrower) ? "1" : "0") + "\n";
+        for (std::uint32_t entry : thrower.points) {
+            text += unsignedToText(entry) + " ";
+        }
+        text += "\n";
+    }
+    return text + "\n";
+}
+
+bool listSavedGames(const std::string& fileName, std::vector<std::string>& savedGames) {
+    std::string bytes;
+    if (!readWholeFile(fileName, bytes)) {
+        return false;
+    }
+    const std::vector<std::string> lines = splitLines(bytes);
+    savedGames.clear();
+    std::size_t at = 0;
+    while (at < lines.size()) {
+        if (!isBlank(lines[at++])) {
+            continue;
+        }
+        // One blank line before a non-blank one is inside a record; two or more
+        // open the next record, whose first non-blank line is its header.
+        if (at < lines.size() && !isBlank(lines[at])) {
+            ++at;
+            continue;
+        }
+        while (at < lines.size() && isBlank(lines[at])) {
+            ++at;
+        }
+        if (at < lines.size()) {
+            savedGames.push_back(trimmed(lines[at++]));
+        }
+    }
+    return !savedGames.empty();
+}
+
+bool appendSavedGame(const GameState& state, const std::string& saveDate,
+                     const std::string& fileName) {
+    return appendToFile(fileName, savedGameRecord(state, saveDate));
+}
+
+bool loadSavedGame(const std::string& entry, const std::string& fileName, GameState& state) {
+    std::string bytes;
+    if (!readWholeFile(fileName, bytes)) {
+        return false;
+    }
+    const std::vector<std::string> lines = splitLines(bytes);
+    const std::size_t body = findRecord(lines, entry);
+    if (body == std::string::npos) {
+        return false;
+    }
+    // A last line without its line feed stays without one, as in the file.
+    std::string text = joinFrom(lines, body);
+    if (!bytes.empty() && bytes.back() != '\n' && !text.empty()) {
+        text.pop_back();
+    }
+    return readSavedGameBody(text, state);
+}

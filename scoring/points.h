@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+
+/// The entry of a round in which a thrower has no result: skipped, withdrawn,
+/// or not yet in the game. Lies above every maximum score a game can have.
+constexpr std::uint32_t NO_RESULT = 1001;
+
+/// What the round-result reader returns when a thrower withdraws; never stored.
+constexpr std::uint32_t WITHDRAW = 1002;
+
+/// The largest maximum score a game accepts, and so the largest result.
+constexpr std::uint32_t HIGHEST_MAX_SCORE = 1000;
