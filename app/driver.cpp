@@ -125,8 +125,7 @@ int endOfInput(Console& console) {
 
 }  // namespace
 
-int runGame(Console& console, const Clock& clock) {
-    GameState state;
+int runGame(Console& console, const Clock& clock, GameState& state) {
     const LocalTime start = clock();
     state.startDate = dateStamp(start);
     state.startTime = timeStamp(start);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/game_state.h"
 #include "console/console.h"
 #include "format/stamps.h"
 
-/// Runs one whole game on the console: banner, start menu when saved games
-/// exist, set-up or resume, then rounds and the round menu until L. At the end
-/// of input it prints one line end and stops without writing anything.
-/// Returns the program's exit status, always 0.
-int runGame(Console& console, const Clock& clock);
+/// Runs one whole game on the console with a fresh `state`: banner, start menu
+/// when saved games exist, set-up or resume, then rounds and the round menu
+/// until L. At the end of input it prints one line end and stops without
+/// writing anything; `state` then holds the last completed round. Returns the
+/// program's exit status, always 0.
+int runGame(Console& console, const Clock& clock, GameState& state);

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "app/driver.h"
+#include "app/game_state.h"
 #include "console/console.h"
 #include "console/terminal.h"
 
@@ -24,5 +25,6 @@ int main() {
     if (inputIsTerminal()) {
         console.waitForKey = waitForKeyPress;
     }
-    return runGame(console, localNow);
+    GameState state;
+    return runGame(console, localNow, state);
 }
