@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/game_run.h"
+#include "support/test_support.h"
+
+namespace {
+
+const std::string HYPHENS_70 = std::string(70, '-') + "\n";
+
+std::string roundHeader(const std::string& number, const std::string& max = "50") {
+    return "Kierros " + number + " alkaa. \n" +
+           cp850("Anna heittäjien pistemäärät. (0-" + max +
+                 ", J = Jätä väliin, V = Vetäydy)\n") +
+           HYPHENS_70;
+}
+
+std::string standingsTitle(const std::string& round) {
+    return CLEAR + cp850("Tilanne kierroksen " + round + " jälkeen: \n\n");
+}
+
+std::size_t countOf(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+TEST(Driver, FirstRoundOfANewGameByteForByte) {
+    ScratchDir dir;
+    const GameRun run = playGame("Matti\nLiisa\n\n\n3\n7\n");
+
+    const std::string expected =
+        BANNER + SETUP_HEADING + cp850("Anna heittäjä 1: Anna heittäjä 2: Anna heittäjä 3: ") +
+        "\nAnna maksimitulos (oletus = 50): " + CLEAR + roundHeader("1") + "1. Matti: 2. Liisa: " +
+        standingsTitle("1") +
+        cp850("Nimi:          Paras:  Huonoin: Keskiarvo: Yhteensä: Mediaani: Varianssi: \n") +
+        std::string(76, '-') + "\n" +
+        "Matti          3       3        3.00       3         3         0.00 \n"
+        "Liisa          7       7        7.00       7         7         0.00 \n"
+        "\n"
+        "Tilastoja: \n" +
+        std::string(56, '-') + "\n" +
+        cp850("Paras heittäjä:            Liisa keskiarvolla 7.00   \n"
+              "Paras tulos:               7\n"
+              "Parhaan tuloksen heittäjä: Liisa\n"
+              "Tasaisin heittäjä:         Matti & Liisa\n") +
+        "Paras kierros:             1 yhteistuloksella 10\n"
+        "Huonoin kierros:           1 yhteistuloksella 10\n" +
+        ROUND_MENU + MENU_PROMPT + "\n";
+    EXPECT_EQ(run.output, expected);
+    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_EQ(run.readsAfterEnd, 0u);
+    EXPECT_EQ(filesStartingWith("vaskipiikkikisa"), "");
+}
+
+TEST(Driver, RoundMenuAnswersThatStartTheNextRound) {
+    for (const std::string answer : {"S", "s", "  s  ", "   ", ""}) {
+        ScratchDir dir;
+        const GameRun run = playGame("Matti\n\n\n5\n" + answer + "\n");
+        EXPECT_NE(run.output.find(MENU_PROMPT + "\n\n" + roundHeader("2")), std::string::npos)
+            << "answer [" << answer << "]";
+    }
+}
+
+TEST(Driver, UnknownAnswersRepeatOnlyThePrompt) {
+    ScratchDir dir;
+    const GameRun run = playGame("Matti\n\n\n5\nx\nSS\nhh\nsuu\n");
+    const std::string menuThenPrompts = ROUND_MENU + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT +
+                                        MENU_PROMPT + MENU_PROMPT + "\n";
+    EXPECT_EQ(run.output.substr(run.output.size() - menuThenPrompts.size()), menuThenPrompts);
+    EXPECT_EQ(run.state.round, 1u);
+}
+
+TEST(Driver, DiscardingDownToRoundZeroThenPlayingRoundOneAgain) {
+    ScratchDir dir;
+    const GameRun run = playGame("Matti\n\n\n5\nS\n7\nh\nH\nH\n\n9\n");
+    EXPECT_NE(run.output.find(MENU_PROMPT + standingsTitle("1")), std::string::npos);
+    // The second H leaves round 0; the third only repeats the prompt.
+    EXPECT_NE(run.output.find(MENU_PROMPT + standingsTitle("0")), std::string::npos);
+    EXPECT_NE(run.output.find(ROUND_MENU + MENU_PROMPT + MENU_PROMPT + "\n\n" + roundHeader("1")),
+              std::string::npos);
+    ASSERT_EQ(run.state.throwers.size(), 1u);
+    EXPECT_EQ(run.state.throwers[0].points, std::vector<std::uint32_t>{9});
+    EXPECT_EQ(run.state.round, 1u);
+}
+
+TEST(Driver, HistoryStaysOnTheScreenAboveANewMenu) {
+    ScratchDir dir;
+    const GameRun run = playGame("Jo\n\n\n45\nn\n");
+    const std::string history = "\n" + std::string(65, '-') + "\n";
+    const std::size_t at = run.output.find(MENU_PROMPT + history);
+    ASSERT_NE(at, std::string::npos);
+    const std::string after = run.output.substr(at);
+    EXPECT_EQ(after.find(CLEAR), std::string::npos);
+    EXPECT_EQ(countOf(after, ROUND_MENU), 1u);
+}
+
+TEST(Driver, WithdrawnThrowersAreNotAskedButStillGetAnEntry) {
+    ScratchDir dir;
+    const GameRun run = playGame("Matti\nLiisa\nPekka\n\n\n50\nJ\nv\n\n1\n2\n");
+    EXPECT_NE(run.output.find(roundHeader("2") + "1. Matti: 2. Liisa: " + standingsTitle("2")),
+              std::string::npos);
+    ASSERT_EQ(run.state.throwers.size(), 3u);
+    EXPECT_EQ(run.state.throwers[0].points, (std::vector<std::uint32_t>{50, 1}));
+    EXPECT_EQ(run.state.throwers[1].points, (std::vector<std::uint32_t>{1001, 2}));
+    EXPECT_EQ(run.state.throwers[2].points, (std::vector<std::uint32_t>{1001, 1001}));
+    EXPECT_TRUE(run.state.throwers[2].withdrawn);
+}
+
+TEST(Driver, PromptsKeepTheNumbersOfWithdrawnThrowers) {
+    ScratchDir dir;
+    const GameRun run = playGame("A\nB\nC\n\n\n1\nV\n3\n\n4\n6\n");
+    EXPECT_NE(run.output.find(roundHeader("2") + "1. A: 3. C: "), std::string::npos);
+}
+
+TEST(Driver, AGameWithoutThrowersStillCountsItsRounds) {
+    ScratchDir dir;
+    const GameRun run = playGame("\n\n\n\n");
+    EXPECT_NE(run.output.find(roundHeader("1") + standingsTitle("1")), std::string::npos);
+    EXPECT_NE(run.output.find(roundHeader("3") + standingsTitle("3")), std::string::npos);
+    EXPECT_NE(run.output.find(cp850("Tasaisin heittäjä:         \n") +
+                              "Paras kierros:             Ei parasta kierrosta. yhteistuloksella 0\n"),
+              std::string::npos);
+    EXPECT_EQ(run.state.round, 3u);
+}
+
+TEST(Driver, AChosenMaximumIsUsedInTheRoundHeaderAndTheRange) {
+    ScratchDir dir;
+    const GameRun run = playGame("Matti\n\n1000\n1001\n1000\n");
+    EXPECT_NE(run.output.find(roundHeader("1", "1000") + "1. Matti: " +
+                              cp850("VIRHE: Tuloksen pitää olla välillä 0 - 1000 (tai J tai V).\n") +
+                              "1. Matti: "),
+              std::string::npos);
+    EXPECT_EQ(run.state.throwers[0].points, std::vector<std::uint32_t>{1000});
+}
+
+// However early the input ends, the program stops at once with status 0,
+// prints one line end, keeps every record whole and writes no file.
+TEST(Driver, EndOfInputAfterEveryLineOfAGame) {
+    const std::vector<std::string> lines = {"Matti", "Liisa", "", "", "5", "v", "x", "n", "s",
+                                            "7",     "u",     "",  "",  "u", "liisa", "", "h",
+                                            "S",     "J",     "3"};
+    std::string script;
+    for (std::size_t count = 0; count <= lines.size(); ++count) {
+        ScratchDir dir;
+        const GameRun run = playGame(script);
+        EXPECT_EQ(run.exitStatus, 0) << count;
+        EXPECT_EQ(run.output.back(), '\n') << count;
+        EXPECT_EQ(run.readsAfterEnd, 0u) << count;
+        for (const ThrowerRecord& thrower : run.state.throwers) {
+            EXPECT_EQ(thrower.points.size(), run.state.round) << count;
+        }
+        EXPECT_EQ(filesStartingWith("vaskipiikkikisa"), "") << count;
+        if (count < lines.size()) {
+            script += lines[count] + "\n";
+        }
+    }
+}
