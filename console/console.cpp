@@ -1,12 +1,9 @@
 #include "console/console.h"
 
-bool readLine(Console& console, std::string& line) {
-    console.out.flush();
-    if (console.inputEnded) {
-        ++console.readsAfterEnd;
-        return false;
-    }
-    if (!std::getline(console.in, line)) {
+namespace {
+
+bool nextLine(Console& console, std::string& line) {
+    if (console.inputEnded || !std::getline(console.in, line)) {
         console.inputEnded = true;
         return false;
     }
@@ -14,6 +11,21 @@ bool readLine(Console& console, std::string& line) {
         line.pop_back();
     }
     return true;
+}
+
+}  // namespace
+
+bool readLine(Console& console, std::string& line) {
+    console.out.flush();
+    if (console.endReported) {
+        ++console.readsAfterEnd;
+        return false;
+    }
+    if (nextLine(console, line)) {
+        return true;
+    }
+    console.endReported = true;
+    return false;
 }
 
 bool ask(Console& console, const std::string& prompt, std::string& line) {
@@ -26,13 +38,14 @@ void clearScreen(Console& console) { console.out << "\x1b[H\x1b[2J\x1b[3J"; }
 void pause(Console& console) {
     console.out << "Jatka painamalla mit\x84 tahansa n\x84pp\x84int\x84 . . . ";
     console.out.flush();
-    if (console.waitForKey != nullptr && !console.inputEnded) {
-        if (!console.waitForKey()) {
+    // At the end of input the pause returns at once; the next read then ends the game.
+    if (console.waitForKey != nullptr) {
+        if (!console.inputEnded && !console.waitForKey()) {
             console.inputEnded = true;
         }
     } else {
         std::string ignored;
-        readLine(console, ignored);
+        nextLine(console, ignored);
     }
     console.out << '\n';
 }

@@ -13,9 +13,12 @@ struct Console {
     /// Waits for one key press on a real terminal and tells whether one came;
     /// null when input is not a terminal, and a pause then takes one line.
     bool (*waitForKey)() = nullptr;
-    /// Set once a read has found no more input.
+    /// Set once the input has been found to end (also by a pause).
     bool inputEnded = false;
-    /// Reads attempted after the end of input: the program never makes one.
+    /// Set once readLine has told its caller that the input ended.
+    bool endReported = false;
+    /// Reads attempted after readLine reported the end: the program never
+    /// makes one, since every caller stops at the first.
     unsigned readsAfterEnd = 0;
 };
 
