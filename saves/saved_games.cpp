@@ -31,8 +31,9 @@ std::vector<std::string> splitLines(const std::string& bytes) {
     return lines;
 }
 
-// The file as one text with plain line feeds, and the offset just past the
-// header line of the first record whose header matches; npos when none does.
+// The index of the line after the header of the first record whose trimmed
+// header equals the trimmed entry; npos when none does. A header is the first
+// non-blank line after one or more blank lines.
 std::size_t findRecord(const std::vector<std::string>& lines, const std::string& entry) {
     const std::string wanted = trimmed(entry);
     std::size_t at = 0;
