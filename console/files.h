@@ -22,5 +22,6 @@ NewFileResult writeNewFile(const std::string& path, const std::string& bytes);
 /// through.
 bool appendToFile(const std::string& path, const std::string& bytes);
 
-/// Reads the whole file; false when it cannot be opened or read.
+/// Reads the whole file; false when it cannot be opened or read, or is not a
+/// regular file.
 bool readWholeFile(const std::string& path, std::string& bytes);

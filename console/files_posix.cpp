@@ -1,12 +1,11 @@
 #include "console/files.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
-#include <fstream>
-#include <sstream>
+#include <utility>
 
 namespace {
 
@@ -63,15 +62,29 @@ bool appendToFile(const std::string& path, const std::string& bytes) {
 }
 
 bool readWholeFile(const std::string& path, std::string& bytes) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    // Only a regular file is read: a device such as /dev/zero never ends and a
+    // named pipe waits for a writer, so either would stop the program for good.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         return false;
     }
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) {
-        return false;
+    struct stat info {};
+    bool readable = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    std::string content;
+    char buffer[65536];
+    while (readable) {
+        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count > 0) {
+            content.append(buffer, static_cast<std::size_t>(count));
+        } else if (count == 0) {
+            break;
+        } else if (errno != EINTR) {
+            readable = false;
+        }
     }
-    bytes = content.str();
-    return true;
+    ::close(fd);
+    if (readable) {
+        bytes = std::move(content);
+    }
+    return readable;
 }

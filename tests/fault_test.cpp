@@ -1,0 +1,54 @@
+// Faults from outside the program: files that are not what they should be, a
+// full disk, a removed directory, input that ends anywhere or holds anything.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "saves/saved_games.h"
+#include "support/process.h"
+#include "support/test_support.h"
+
+namespace {
+
+const std::string PAUSE = cp850("Jatka painamalla mitä tahansa näppäintä . . . \n");
+const std::string SETUP_START = cp850("\nAnna heittäjät, ja paina lopuksi enteriä.\n");
+
+std::size_t count(const std::string& text, const std::string& part) {
+    std::size_t found = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++found;
+    }
+    return found;
+}
+
+// Puts something that is not a regular file at the saved-games file's name.
+struct NotAFile {
+    const char* what;
+    int (*make)();
+};
+
+const NotAFile NOT_A_FILE[] = {
+    {"directory", [] { return mkdir(SAVED_GAMES_FILE, 0777); }},
+    {"link to /dev/full", [] { return symlink("/dev/full", SAVED_GAMES_FILE); }},
+    {"link to /dev/zero", [] { return symlink("/dev/zero", SAVED_GAMES_FILE); }},
+    {"named pipe", [] { return mkfifo(SAVED_GAMES_FILE, 0666); }},
+};
+
+}  // namespace
+
+TEST(Fault, SavedGamesNameThatIsNoFileIsPassedOverAtStart) {
+    for (const NotAFile& thing : NOT_A_FILE) {
+        ScratchDir dir;
+        ASSERT_EQ(thing.make(), 0) << thing.what;
+        const ProcessResult result = runProgram("Matti\n\n\n5\nL\n\n", {".", -1, 5.0});
+        EXPECT_FALSE(result.timedOut) << thing.what;
+        EXPECT_EQ(result.exitStatus, 0) << thing.what;
+        // Nothing to resume: straight from the banner to the set-up.
+        EXPECT_NE(result.output.find(std::string(51, '-') + "\n\n" + SETUP_START),
+                  std::string::npos)
+            << thing.what;
+        EXPECT_EQ(count(result.output, "Tulokset tallennettu tiedostoon:\n"), 1u) << thing.what;
+    }
+}
