@@ -19,7 +19,7 @@ NewFileResult writeNewFile(const std::string& path, const std::string& bytes);
 /// Appends `bytes` with one write to `path` (created when missing), syncs it
 /// to disk and closes it. When the file is not empty and does not end with a
 /// line feed, one line feed is written first. True only when all of it went
-/// through.
+/// through into a regular file.
 bool appendToFile(const std::string& path, const std::string& bytes);
 
 /// Reads the whole file; false when it cannot be opened or read, or is not a

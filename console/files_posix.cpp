@@ -54,6 +54,13 @@ bool appendToFile(const std::string& path, const std::string& bytes) {
     if (fd < 0) {
         return false;
     }
+    // Only a regular file keeps a record for a later run: a device or a pipe
+    // would swallow it while every write and the sync seemed to succeed.
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
     // A record cut off by an earlier failure would swallow the new record's
     // first empty line; a line feed keeps the new record findable.
     const bool written = writeOnce(fd, endsWithoutLineFeed(fd) ? "\n" + bytes : bytes);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <vector>
 
 #include "saves/saved_games.h"
 #include "support/process.h"
@@ -49,6 +50,28 @@ TEST(Fault, SavedGamesNameThatIsNoFileIsPassedOverAtStart) {
         EXPECT_NE(result.output.find(std::string(51, '-') + "\n\n" + SETUP_START),
                   std::string::npos)
             << thing.what;
+        EXPECT_EQ(count(result.output, "Tulokset tallennettu tiedostoon:\n"), 1u) << thing.what;
+    }
+}
+
+TEST(Fault, SaveIntoSomethingThatIsNoFileFailsAndTheGameGoesOn) {
+    const NotAFile devNull = {"link to /dev/null",
+                              [] { return symlink("/dev/null", SAVED_GAMES_FILE); }};
+    std::vector<NotAFile> things(std::begin(NOT_A_FILE), std::end(NOT_A_FILE));
+    things.push_back(devNull);
+    for (const NotAFile& thing : things) {
+        ScratchDir dir;
+        ASSERT_EQ(thing.make(), 0) << thing.what;
+        const ProcessResult result =
+            runProgram("Matti\n\n\n5\nT\nIlta\n\nT\n\nS\n6\nl\n\n", {".", -1, 5.0});
+        EXPECT_FALSE(result.timedOut) << thing.what;
+        EXPECT_EQ(result.exitStatus, 0) << thing.what;
+        // Each save: the failure line, the pause, and the standings of the same round again.
+        const std::string failed = "Tallentaminen ei onnistunut. \n" + PAUSE + CLEAR +
+                                   cp850("Tilanne kierroksen 1 jälkeen: \n");
+        EXPECT_EQ(count(result.output, failed), 2u) << thing.what;
+        EXPECT_EQ(count(result.output, "Pelitilanne tallennettu."), 0u) << thing.what;
+        EXPECT_EQ(count(result.output, "Kierros 2 alkaa. \n"), 1u) << thing.what;
         EXPECT_EQ(count(result.output, "Tulokset tallennettu tiedostoon:\n"), 1u) << thing.what;
     }
 }
