@@ -1,0 +1,124 @@
+#include "commands/history.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "support/test_support.h"
+
+namespace {
+
+constexpr std::uint32_t X = NO_RESULT;
+
+ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points) {
+    ThrowerRecord record = makeThrower(name);
+    record.points = std::move(points);
+    return record;
+}
+
+// Anna, Eero and Jo over two rounds; Jo skipped the first.
+std::vector<ThrowerRecord> annaEeroJo() {
+    return {thrower("Anna", {45, 20}), thrower("Eero", {30, 45}), thrower("Jo", {X, 45})};
+}
+
+const std::string GRID_ROWS =
+    "1         45    30    -      75\n"
+    "2         20    45    45     110\n";
+const std::string WINNERS =
+    "  Kierros 1: Anna tuloksella 45\n"
+    "  Kierros 2: Eero & Jo tuloksella 45\n";
+
+// Single-letter throwers A, B, C ... with no rounds.
+std::vector<ThrowerRecord> letters(int count) {
+    std::vector<ThrowerRecord> throwers;
+    for (int i = 0; i < count; ++i) {
+        throwers.push_back(thrower(std::string(1, static_cast<char>('A' + i)), {}));
+    }
+    return throwers;
+}
+
+TEST(RoundHistory, ConsoleShowsExampleGridAndWinners) {
+    GameState state;
+    state.throwers = annaEeroJo();
+    state.round = 2;
+    std::istringstream in;
+    std::ostringstream out;
+    Console console{in, out};
+    showRoundHistory(console, state);
+    EXPECT_EQ(out.str(), "\n" + std::string(65, '-') + "\n\nEdellisten kierrosten tulokset: \n" +
+                             cp850("Kierros   Anna  Eero  Jo     Yhteensä\n") +
+                             std::string(38, '-') + "\n" + GRID_ROWS +
+                             "\nEdellisten kierrosten voittajat: \n" + WINNERS + "\n");
+}
+
+TEST(RoundHistory, FileFormHasLongerRuleTwoEmptyLinesAndItsOwnHeading) {
+    EXPECT_EQ(roundHistory(annaEeroJo(), 2, Form::File),
+              cp850("Kierros   Anna  Eero  Jo     Yhteensä\n") + std::string(40, '-') + "\n" +
+                  GRID_ROWS + "\n\nKierrosten voittajat: \n" + WINNERS);
+}
+
+TEST(RoundHistory, NoRoundsLeavesHeadersOnly) {
+    const std::vector<ThrowerRecord> throwers = {thrower("Anna", {})};
+    const std::string header = cp850("Kierros   Anna     Yhteensä\n") + std::string(28, '-') + "\n";
+    EXPECT_EQ(roundHistory(throwers, 0, Form::Console),
+              "\n" + std::string(65, '-') + "\n\nEdellisten kierrosten tulokset: \n" + header +
+                  "\nEdellisten kierrosten voittajat: \n\n");
+    EXPECT_EQ(roundHistory(throwers, 0, Form::File), cp850("Kierros   Anna     Yhteensä\n") +
+                                                         std::string(30, '-') +
+                                                         "\n\n\nKierrosten voittajat: \n");
+}
+
+TEST(RoundHistory, ConsoleGridFitsThirteenOneLetterThrowersButNotFourteen) {
+    const std::string grid = "Edellisten kierrosten tulokset: ";
+    EXPECT_NE(roundHistory(letters(13), 0, Form::Console).find(grid), std::string::npos);
+    EXPECT_EQ(roundHistory(letters(14), 0, Form::Console),
+              "\n" + std::string(65, '-') + "\nEdellisten kierrosten voittajat: \n\n");
+    // The file has no width limit.
+    EXPECT_EQ(roundHistory(letters(14), 0, Form::File).rfind("Kierros   A   B   C", 0), 0u);
+}
+
+TEST(RoundHistory, ThousandPointsFillAFourCharacterColumn) {
+    const std::vector<ThrowerRecord> throwers = {thrower("A", {1000}), thrower("B", {5})};
+    const std::string text = roundHistory(throwers, 1, Form::File);
+    EXPECT_NE(text.find("Kierros   A   B      Yhteens"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n1         10005      1005\n"), std::string::npos) << text;
+}
+
+TEST(RoundHistory, LongNamesAreCutToFifteenInHeaderAndWinners) {
+    const std::vector<ThrowerRecord> throwers = {thrower("Punainen Joukkue", {12})};
+    const std::string text = roundHistory(throwers, 1, Form::File);
+    EXPECT_EQ(text.rfind("Kierros   Punainen Joukku     Yhteens", 0), 0u) << text;
+    EXPECT_NE(text.find("\n1         12" + std::string(18, ' ') + "12\n"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("  Kierros 1: Punainen Joukku tuloksella 12\n"), std::string::npos);
+}
+
+TEST(RoundWinners, NamesEveryThrowerWithTheHighestPoints) {
+    struct Case {
+        std::vector<ThrowerRecord> throwers;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {{thrower("Anna", {45}), thrower("Eero", {30})}, "Anna tuloksella 45"},
+        {{thrower("Anna", {30}), thrower("Eero", {45}), thrower("Jo", {45})},
+         "Eero & Jo tuloksella 45"},
+        {{thrower("Anna", {7}), thrower("Eero", {X}), thrower("Jo", {7})},
+         "Anna & Jo tuloksella 7"},
+        {{thrower("Anna", {X}), thrower("Eero", {X})}, "Ei parasta tulosta."},
+        {{thrower("Anna", {0}), thrower("Eero", {X}), thrower("Jo", {0})}, "Ei parasta tulosta."},
+        {{}, "Ei parasta tulosta."},
+        {{thrower(cp850("Mäki"), {3})}, cp850("Mäki tuloksella 3")},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(roundWinners(c.throwers, 1), c.expected);
+    }
+}
+
+TEST(RoundHistory, RoundWithoutResultsShowsDashesAndTotalZero) {
+    const std::vector<ThrowerRecord> throwers = {thrower("Anna", {X}), thrower("Jo", {X})};
+    const std::string text = roundHistory(throwers, 1, Form::Console);
+    EXPECT_NE(text.find("\n1         -     -      0\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("  Kierros 1: Ei parasta tulosta.\n"), std::string::npos) << text;
+}
+
+}  // namespace
