@@ -44,7 +44,7 @@ bool addOrRecallThrower(Console& console, GameState& state) {
     if (isBlank(name)) {
         console.out << "Pelaajaa ei lis\x84tty.\n";
         pause(console);
-        return true;
+        return !console.inputEnded;
     }
     ThrowerRecord* existing = findThrower(state, name);
     if (existing == nullptr) {
@@ -60,6 +60,7 @@ bool addOrRecallThrower(Console& console, GameState& state) {
     } else {
         console.out << "Kyseinen pelaaja on jo olemassa. Pelaajaa ei lis\x84tty.\n";
     }
+    // The pause may meet the end of input; the caller must not read after it.
     pause(console);
-    return true;
+    return !console.inputEnded;
 }
