@@ -9,6 +9,12 @@ namespace {
 
 constexpr std::int64_t LARGEST_COUNT = 4294967295;
 
+// More rounds than any game played by hand reaches (a round every minute for
+// two years). A record without throwers needs no data behind its round count,
+// and every standings display, history and added thrower walks every round, so
+// a larger count would only stop the program.
+constexpr std::int64_t MOST_ROUNDS = 1000000;
+
 // Reads the record the way a text stream does: numbers skip whitespace and
 // line ends before them, lines are taken whole. Any failure sticks.
 struct Reader {
@@ -94,7 +100,8 @@ bool readSavedGameBody(const std::string& text, GameState& state) {
     const std::string startTime = reader.line();
     const std::int64_t maxScore = reader.numberLine();
     const std::int64_t count = reader.numberLine();
-    if (reader.failed || rounds < 0 || count < 0 || maxScore < 1 || maxScore > HIGHEST_MAX_SCORE) {
+    if (reader.failed || rounds < 0 || rounds > MOST_ROUNDS || count < 0 || maxScore < 1 ||
+        maxScore > HIGHEST_MAX_SCORE) {
         return false;
     }
     // No space is reserved from the counts: they are believed only as far as

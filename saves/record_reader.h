@@ -8,6 +8,7 @@
 /// line feeds): round count, start date and time, maximum score, thrower count
 /// and three lines per thrower. On success replaces round, startDate,
 /// startTime, maxScore and throwers of `state`; otherwise leaves `state`
-/// untouched. Refuses what no save writes: a negative or missing count, a
-/// maximum outside 1 to 1000, points above 1000 other than NO_RESULT.
+/// untouched. Refuses what no save writes: a negative or missing count, more
+/// than 1,000,000 rounds, a maximum outside 1 to 1000, points above 1000 other
+/// than NO_RESULT.
 bool readSavedGameBody(const std::string& text, GameState& state);

@@ -75,3 +75,35 @@ TEST(Fault, SaveIntoSomethingThatIsNoFileFailsAndTheGameGoesOn) {
         EXPECT_EQ(count(result.output, "Tulokset tallennettu tiedostoon:\n"), 1u) << thing.what;
     }
 }
+
+TEST(Fault, RoundCountNoGameReachesIsRefused) {
+    ScratchDir dir;
+    // A record without throwers: nothing in the file backs its round count.
+    const auto record = [](const std::string& rounds) {
+        return cp850("\n\nTyhjä (6.12.2026, kierros ") + rounds + ")\n" + rounds +
+               "\n6.12.2026\n19:05:12\n50\n0\n\n";
+    };
+    struct Case {
+        std::string rounds;
+        bool loads;
+    };
+    for (const Case& c :
+         {Case{"1000000", true}, Case{"1000001", false}, Case{"4000000000", false}}) {
+        writeFile(SAVED_GAMES_FILE, record(c.rounds));
+        GameState state;
+        state.round = 7;
+        EXPECT_EQ(loadSavedGame(cp850("Tyhjä (6.12.2026, kierros ") + c.rounds + ")",
+                                SAVED_GAMES_FILE, state),
+                  c.loads)
+            << c.rounds;
+        EXPECT_EQ(state.round, c.loads ? 1000000u : 7u);
+    }
+    writeFile(SAVED_GAMES_FILE, record("4000000000"));
+    const ProcessResult result = runProgram("J\nMatti\n\n\n5\nL\n\n", {".", -1, 5.0});
+    EXPECT_FALSE(result.timedOut);
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_NE(
+        result.output.find("VIRHE: Lataus ei onnistunut. Aloitetaan uusi peli.\n\n" + SETUP_START),
+        std::string::npos);
+    EXPECT_EQ(count(result.output, "Tulokset tallennettu tiedostoon:\n"), 1u);
+}
