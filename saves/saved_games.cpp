@@ -53,12 +53,30 @@ std::size_t findRecord(const std::vector<std::string>& lines, const std::string&
     }
 }
 
-std::string joinFrom(const std::vector<std::string>& lines, std::size_t first) {
-    std::string text;
+// The record's own lines from `first` on, each with its line feed; false when
+// they show that the record was cut off. Inside a record only the last points
+// line (of a game saved at round 0) and the closing line can be blank together,
+// and a whole record is followed by its closing line and the two opening lines
+// of the next: three blank lines. A save after a cut-off record writes one line
+// feed to end the cut line and then its two opening lines, so a line followed
+// by exactly two blank lines and more text may have lost its end (7 10 for
+// 7 1001). The text stops after the first of two blank lines, so a record never
+// reads on into the one saved after it. `toEnd` tells whether it reaches the end.
+bool recordText(const std::vector<std::string>& lines, std::size_t first, std::string& text,
+                bool& toEnd) {
+    toEnd = false;
     for (std::size_t i = first; i < lines.size(); ++i) {
         text += lines[i] + '\n';
+        if (isBlank(lines[i]) && i + 1 < lines.size() && isBlank(lines[i + 1])) {
+            std::size_t end = i;
+            while (end < lines.size() && isBlank(lines[end])) {
+                ++end;
+            }
+            return end - i != 2 || end == lines.size();
+        }
     }
-    return text;
+    toEnd = true;
+    return true;
 }
 
 }  // namespace
@@ -126,8 +144,12 @@ bool loadSavedGame(const std::string& entry, const std::string& fileName, GameSt
         return false;
     }
     // A last line without its line feed stays without one, as in the file.
-    std::string text = joinFrom(lines, body);
-    if (!bytes.empty() && bytes.back() != '\n' && !text.empty()) {
+    std::string text;
+    bool toEnd = false;
+    if (!recordText(lines, body, text, toEnd)) {
+        return false;
+    }
+    if (toEnd && !bytes.empty() && bytes.back() != '\n' && !text.empty()) {
         text.pop_back();
     }
     return readSavedGameBody(text, state);

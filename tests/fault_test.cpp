@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "saves/saved_games.h"
@@ -106,4 +109,101 @@ TEST(Fault, RoundCountNoGameReachesIsRefused) {
         result.output.find("VIRHE: Lataus ei onnistunut. Aloitetaan uusi peli.\n\n" + SETUP_START),
         std::string::npos);
     EXPECT_EQ(count(result.output, "Tulokset tallennettu tiedostoon:\n"), 1u);
+}
+
+namespace {
+
+ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points, bool withdrawn) {
+    return ThrowerRecord{std::move(points), cp850(name), withdrawn};
+}
+
+GameState game(const std::string& name, std::uint32_t round, const std::string& startDate,
+               std::uint32_t maxScore, std::vector<ThrowerRecord> throwers) {
+    return GameState{std::move(throwers), round, maxScore, cp850(name), startDate, "19:05:12"};
+}
+
+bool sameGame(const GameState& a, const GameState& b) {
+    const auto sameThrower = [](const ThrowerRecord& x, const ThrowerRecord& y) {
+        return x.points == y.points && x.name == y.name && x.withdrawn == y.withdrawn;
+    };
+    return a.round == b.round && a.maxScore == b.maxScore && a.startDate == b.startDate &&
+           a.startTime == b.startTime && a.throwers.size() == b.throwers.size() &&
+           std::equal(a.throwers.begin(), a.throwers.end(), b.throwers.begin(), sameThrower);
+}
+
+// Three games as saves write them. Names that begin with digits give a cut-off
+// record the chance to read the next record's header as one of its numbers.
+struct Saved {
+    GameState state;
+    std::string date;
+};
+
+const Saved SAVED[] = {
+    {game("Ilta", 2, "6.12.2026", 50,
+          {thrower("Matti", {5, 1001}, false), thrower("Liisa", {7, 1001}, true)}),
+     "6.12.2026"},
+    {game("2026 Kesä", 3, "7.12.2026", 100,
+          {thrower("Åsa", {100, 0, 45}, false), thrower("Ville-äijä", {1001, 3, 99}, false)}),
+     "7.12.2026"},
+    {game("7 veljestä", 1, "8.12.2026", 10, {thrower("Eero", {10}, false)}), "8.12.2026"},
+};
+
+// Loads every listed game into a state that must stay as it is on failure; a
+// game that loads must be the very one saved under that header.
+void checkEveryListedGame(const std::string& context) {
+    std::vector<std::string> games;
+    listSavedGames(SAVED_GAMES_FILE, games);
+    for (const std::string& entry : games) {
+        const GameState before = SAVED[2].state;
+        GameState state = before;
+        if (!loadSavedGame(entry, SAVED_GAMES_FILE, state)) {
+            EXPECT_TRUE(sameGame(state, before) && state.gameName == before.gameName)
+                << context << " entry " << entry;
+            continue;
+        }
+        const Saved* match = nullptr;
+        for (const Saved& saved : SAVED) {
+            if (entry == savedGameHeader(saved.state, saved.date)) {
+                match = &saved;
+            }
+        }
+        EXPECT_TRUE(match != nullptr && sameGame(state, match->state))
+            << context << " loaded entry " << entry;
+    }
+}
+
+bool loads(const Saved& saved) {
+    GameState state;
+    return loadSavedGame(savedGameHeader(saved.state, saved.date), SAVED_GAMES_FILE, state) &&
+           sameGame(state, saved.state);
+}
+
+}  // namespace
+
+TEST(Fault, SavedGamesFileCutOffAtEveryByte) {
+    ScratchDir dir;
+    const std::string first = savedGameRecord(SAVED[0].state, SAVED[0].date);
+    const std::string both = first + savedGameRecord(SAVED[1].state, SAVED[1].date);
+    for (std::size_t cut = 0; cut <= both.size(); ++cut) {
+        // Cut off alone, and cut off with a later save appended after it.
+        for (bool laterSave : {false, true}) {
+            const std::string context =
+                "cut at " + std::to_string(cut) + (laterSave ? " and saved again" : "");
+            writeFile(SAVED_GAMES_FILE, both.substr(0, cut));
+            if (laterSave) {
+                ASSERT_TRUE(appendSavedGame(SAVED[2].state, SAVED[2].date, SAVED_GAMES_FILE));
+            }
+            checkEveryListedGame(context);
+            // A game whose record was whole before the cut is never lost.
+            if (cut >= first.size()) {
+                EXPECT_TRUE(loads(SAVED[0])) << context;
+            }
+            if (cut == both.size()) {
+                EXPECT_TRUE(loads(SAVED[1])) << context;
+            }
+            if (laterSave) {
+                EXPECT_TRUE(loads(SAVED[2])) << context;
+            }
+        }
+    }
 }
