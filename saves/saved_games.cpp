@@ -31,12 +31,13 @@ std::vector<std::string> splitLines(const std::string& bytes) {
     return lines;
 }
 
-// The index of the line after the header of the first record whose trimmed
-// header equals the trimmed entry; npos when none does. A header is the first
-// non-blank line after one or more blank lines.
-std::size_t findRecord(const std::vector<std::string>& lines, const std::string& entry) {
+// The index of the line after the header of the first record from line `from`
+// on whose trimmed header equals the trimmed entry; npos when none does. A
+// header is the first non-blank line after one or more blank lines.
+std::size_t findRecord(const std::vector<std::string>& lines, const std::string& entry,
+                       std::size_t from) {
     const std::string wanted = trimmed(entry);
-    std::size_t at = 0;
+    std::size_t at = from;
     for (;;) {
         while (at < lines.size() && !isBlank(lines[at])) {
             ++at;
@@ -139,18 +140,22 @@ bool loadSavedGame(const std::string& entry, const std::string& fileName, GameSt
         return false;
     }
     const std::vector<std::string> lines = splitLines(bytes);
-    const std::size_t body = findRecord(lines, entry);
-    if (body == std::string::npos) {
-        return false;
+    // The first record with this header that reads whole: a save repeated after
+    // one that failed half-way has the same header as the record it left cut off.
+    for (std::size_t body = findRecord(lines, entry, 0); body != std::string::npos;
+         body = findRecord(lines, entry, body)) {
+        std::string text;
+        bool toEnd = false;
+        if (!recordText(lines, body, text, toEnd)) {
+            continue;
+        }
+        // A last line without its line feed stays without one, as in the file.
+        if (toEnd && !bytes.empty() && bytes.back() != '\n' && !text.empty()) {
+            text.pop_back();
+        }
+        if (readSavedGameBody(text, state)) {
+            return true;
+        }
     }
-    // A last line without its line feed stays without one, as in the file.
-    std::string text;
-    bool toEnd = false;
-    if (!recordText(lines, body, text, toEnd)) {
-        return false;
-    }
-    if (toEnd && !bytes.empty() && bytes.back() != '\n' && !text.empty()) {
-        text.pop_back();
-    }
-    return readSavedGameBody(text, state);
+    return false;
 }

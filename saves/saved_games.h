@@ -26,8 +26,8 @@ bool listSavedGames(const std::string& fileName, std::vector<std::string>& saved
 bool appendSavedGame(const GameState& state, const std::string& saveDate,
                      const std::string& fileName);
 
-/// Loads the first record whose trimmed header equals the trimmed entry:
-/// round, start date and time, maximum score and throwers. A record that is
-/// missing, cut off or holds values no save can write leaves `state` untouched
-/// and gives false.
+/// Loads the first record whose trimmed header equals the trimmed entry and
+/// that reads whole: round, start date and time, maximum score and throwers.
+/// When no such record is found (missing, cut off, or holding values no save
+/// can write) `state` is left untouched and the result is false.
 bool loadSavedGame(const std::string& entry, const std::string& fileName, GameState& state);
