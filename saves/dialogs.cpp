@@ -53,6 +53,7 @@ bool saveGame(Console& console, GameState& state, const std::string& fileName,
     } else {
         console.out << "Tallentaminen ei onnistunut. \n";
     }
+    // The pause may meet the end of input; nothing is read after it then.
     pause(console);
-    return true;
+    return !console.inputEnded;
 }
