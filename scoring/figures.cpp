@@ -1,6 +1,7 @@
 #include "scoring/figures.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -15,6 +16,46 @@ std::uint32_t resultCount(const ThrowerRecord& thrower) {
     return static_cast<std::uint32_t>(
         std::count_if(thrower.points.begin(), thrower.points.end(),
                       [](std::uint32_t entry) { return entry != NO_RESULT; }));
+}
+
+// The results in order of size without sorting a copy: how often each value up
+// to the highest maximum score occurs, and the rare larger values (only an
+// edited saved game brings them in) in a list of their own.
+struct CountedResults {
+    std::array<std::uint32_t, HIGHEST_MAX_SCORE + 1> ofValue{};
+    std::uint32_t highest = 0;  // highest counted value; a walk stops there
+    std::vector<std::uint32_t> larger;
+    std::uint32_t count = 0;
+};
+
+CountedResults countResults(const ThrowerRecord& thrower) {
+    CountedResults results;
+    for (std::uint32_t entry : thrower.points) {
+        if (entry == NO_RESULT) {
+            continue;
+        }
+        ++results.count;
+        if (entry <= HIGHEST_MAX_SCORE) {
+            ++results.ofValue[entry];
+            results.highest = std::max(results.highest, entry);
+        } else {
+            results.larger.push_back(entry);
+        }
+    }
+    return results;
+}
+
+// The result at `position` (from 0) of the results sorted in ascending order.
+std::uint32_t resultAt(CountedResults& results, std::uint32_t position) {
+    for (std::uint32_t value = 0; value <= results.highest; ++value) {
+        if (position < results.ofValue[value]) {
+            return value;
+        }
+        position -= results.ofValue[value];
+    }
+    const auto nth = results.larger.begin() + position;
+    std::nth_element(results.larger.begin(), nth, results.larger.end());
+    return *nth;
 }
 
 }  // namespace
@@ -58,24 +99,16 @@ double averagePoints(const ThrowerRecord& thrower) {
 }
 
 std::string medianText(const ThrowerRecord& thrower) {
-    std::vector<std::uint32_t> results;
-    for (std::uint32_t entry : thrower.points) {
-        if (entry != NO_RESULT) {
-            results.push_back(entry);
-        }
-    }
-    if (results.empty()) {
+    CountedResults results = countResults(thrower);
+    if (results.count == 0) {
         return "0";
     }
-    // Only the middle values are needed, so a selection keeps this linear.
-    const std::size_t middle = results.size() / 2;
-    std::nth_element(results.begin(), results.begin() + middle, results.end());
-    const std::uint32_t upper = results[middle];
-    if (results.size() % 2 == 1) {
+    const std::uint32_t middle = results.count / 2;
+    const std::uint32_t upper = resultAt(results, middle);
+    if (results.count % 2 == 1) {
         return unsignedToText(upper);
     }
-    const std::uint32_t lower = *std::max_element(results.begin(), results.begin() + middle);
-    const std::uint32_t sum = lower + upper;
+    const std::uint32_t sum = resultAt(results, middle - 1) + upper;
     if (sum % 2 == 0) {
         return unsignedToText(sum / 2);
     }
