@@ -12,12 +12,6 @@ namespace {
 // Any figure with 1005 or more is never taken as the lowest result.
 constexpr std::uint32_t WORST_START = 1005;
 
-std::uint32_t resultCount(const ThrowerRecord& thrower) {
-    return static_cast<std::uint32_t>(
-        std::count_if(thrower.points.begin(), thrower.points.end(),
-                      [](std::uint32_t entry) { return entry != NO_RESULT; }));
-}
-
 // The results in order of size without sorting a copy: how often each value up
 // to the highest maximum score occurs, and the rare larger values (only an
 // edited saved game brings them in) in a list of their own.
@@ -91,11 +85,20 @@ std::uint32_t worstPoints(const ThrowerRecord& thrower) {
 }
 
 double averagePoints(const ThrowerRecord& thrower) {
-    const std::uint32_t count = resultCount(thrower);
+    // Total and count in one walk: every standings display takes the average
+    // of every thrower three times (the row, the variance, the best thrower).
+    std::uint32_t total = 0;
+    std::uint32_t count = 0;
+    for (std::uint32_t entry : thrower.points) {
+        if (entry != NO_RESULT) {
+            total += entry;
+            ++count;
+        }
+    }
     if (count == 0) {
         return 0.0;
     }
-    return static_cast<double>(totalPoints(thrower)) / static_cast<double>(count);
+    return static_cast<double>(total) / static_cast<double>(count);
 }
 
 std::string medianText(const ThrowerRecord& thrower) {
