@@ -3,16 +3,14 @@
 #include <cstdint>
 
 std::string unsignedToText(std::uint32_t n) {
-    if (n == 0) {
-        return "0";
-    }
-    std::string text;
-    while (n != 0) {
-        const std::uint32_t digit = n % 10;
-        text.insert(text.begin(), static_cast<char>('0' + digit));
-        n = (n - digit) / 10;
-    }
-    return text;
+    // Digits are written from the right into a buffer long enough for 2^32 - 1.
+    char digits[10];
+    char* first = digits + sizeof digits;
+    do {
+        *--first = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    return std::string(first, digits + sizeof digits);
 }
 
 std::string signedToText(std::int32_t n) {

@@ -18,7 +18,8 @@ struct Ranking {
 
     void offer(Value candidate, const std::string& name) {
         if (candidate == best) {
-            names += " & " + name;
+            names += " & ";
+            names += name;
         }
         if (better(candidate, best)) {
             best = candidate;
@@ -37,15 +38,18 @@ bool smaller(Value candidate, Value current) {
     return candidate < current;
 }
 
-std::string label(const char* text) { return padRight(text, 27); }
+std::string label(const char* text) {
+    return padRight(text, 27);
+}
 
 std::string roundLines(const std::vector<ThrowerRecord>& throwers, std::uint32_t rounds) {
     Ranking<std::uint32_t> bestRound{0, greater<std::uint32_t>, ""};
     Ranking<std::uint32_t> worstRound{10000000, smaller<std::uint32_t>, ""};
     for (std::uint32_t round = 1; round <= rounds; ++round) {
         const std::uint32_t total = roundTotal(throwers, round);
-        bestRound.offer(total, unsignedToText(round));
-        worstRound.offer(total, unsignedToText(round));
+        const std::string number = unsignedToText(round);
+        bestRound.offer(total, number);
+        worstRound.offer(total, number);
     }
     if (bestRound.best == 0) {
         bestRound.names = NO_BEST_ROUND;
