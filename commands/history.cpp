@@ -1,8 +1,6 @@
 #include "commands/history.h"
 
 #include "format/numbers.h"
-#include "scoring/figures.h"
-#include "scoring/statistics.h"
 
 namespace {
 
@@ -19,37 +17,54 @@ bool gridFitsConsole(const std::vector<ThrowerRecord>& throwers) {
     return width <= 79;
 }
 
-std::string roundLine(const std::vector<ThrowerRecord>& throwers, std::uint32_t round) {
-    std::string line = padRight(unsignedToText(round), 10);
-    for (const ThrowerRecord& thrower : throwers) {
-        const std::uint32_t entry = pointsOfRound(thrower, round);
-        line += entry == NO_RESULT ? padRight("-", columnWidth(thrower))
-                                   : unsignedToColumn(entry, columnWidth(thrower));
+// Appends the cell and blanks up to `width`; a longer cell is kept whole.
+void appendCell(std::string& text, const std::string& cell, std::size_t width) {
+    text += cell;
+    if (cell.size() < width) {
+        text.append(width - cell.size(), ' ');
     }
-    return line + "   " + unsignedToText(roundTotal(throwers, round)) + "\n";
 }
 
-std::string grid(const std::vector<ThrowerRecord>& throwers, std::uint32_t rounds,
-                 std::size_t leadingHyphens) {
-    std::string text = "Kierros   ";
+// Appends one round's line; the total is summed from the cells as they are written.
+void appendRoundLine(std::string& text, const std::vector<ThrowerRecord>& throwers,
+                     const std::vector<std::uint32_t>& widths, std::uint32_t round) {
+    appendCell(text, unsignedToText(round), 10);
+    std::uint32_t total = 0;
+    for (std::size_t i = 0; i < throwers.size(); ++i) {
+        const std::uint32_t entry = pointsOfRound(throwers[i], round);
+        if (entry == NO_RESULT) {
+            appendCell(text, "-", widths[i]);
+        } else {
+            appendCell(text, unsignedToText(entry), widths[i]);
+            total += entry;
+        }
+    }
+    text += "   " + unsignedToText(total) + "\n";
+}
+
+// The history can run to megabytes, so every part of it is appended to one
+// text instead of being built apart and copied in.
+void appendGrid(std::string& text, const std::vector<ThrowerRecord>& throwers, std::uint32_t rounds,
+                std::size_t leadingHyphens) {
+    text += "Kierros   ";
     std::string rule(leadingHyphens, '-');
+    std::vector<std::uint32_t> widths;
     for (const ThrowerRecord& thrower : throwers) {
+        widths.push_back(columnWidth(thrower));
         text += padRight(shortName(thrower), 2) + "  ";
-        rule.append(columnWidth(thrower), '-');
+        rule.append(widths.back(), '-');
     }
     text += "   Yhteens\x84\n" + rule + "\n";
     for (std::uint32_t round = 1; round <= rounds; ++round) {
-        text += roundLine(throwers, round);
+        appendRoundLine(text, throwers, widths, round);
     }
-    return text;
 }
 
-std::string winnerLines(const std::vector<ThrowerRecord>& throwers, std::uint32_t rounds) {
-    std::string text;
+void appendWinnerLines(std::string& text, const std::vector<ThrowerRecord>& throwers,
+                       std::uint32_t rounds) {
     for (std::uint32_t round = 1; round <= rounds; ++round) {
         text += "  Kierros " + unsignedToText(round) + ": " + roundWinners(throwers, round) + "\n";
     }
-    return text;
 }
 
 }  // namespace
@@ -77,15 +92,23 @@ std::string roundWinners(const std::vector<ThrowerRecord>& throwers, std::uint32
 
 std::string roundHistory(const std::vector<ThrowerRecord>& throwers, std::uint32_t rounds,
                          Form form) {
+    std::string text;
     if (form == Form::File) {
-        return grid(throwers, rounds, 24) + "\n\nKierrosten voittajat: \n" +
-               winnerLines(throwers, rounds);
+        appendGrid(text, throwers, rounds, 24);
+        text += "\n\nKierrosten voittajat: \n";
+        appendWinnerLines(text, throwers, rounds);
+        return text;
     }
-    std::string text = "\n" + std::string(65, '-') + "\n";
+    text += "\n" + std::string(65, '-') + "\n";
     if (gridFitsConsole(throwers)) {
-        text += "\nEdellisten kierrosten tulokset: \n" + grid(throwers, rounds, 22) + "\n";
+        text += "\nEdellisten kierrosten tulokset: \n";
+        appendGrid(text, throwers, rounds, 22);
+        text += "\n";
     }
-    return text + "Edellisten kierrosten voittajat: \n" + winnerLines(throwers, rounds) + "\n";
+    text += "Edellisten kierrosten voittajat: \n";
+    appendWinnerLines(text, throwers, rounds);
+    text += "\n";
+    return text;
 }
 
 void showRoundHistory(Console& console, const GameState& state) {
