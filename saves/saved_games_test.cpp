@@ -187,16 +187,19 @@ TEST(SavedGames, CutOffRecordIsListedButNeverLoaded) {
 }
 
 TEST(SavedGames, SaveAfterACutOffRecordStartsOnALineOfItsOwn) {
-    ScratchDir dir;
-    const std::string cut = ILTA_RECORD.substr(0, ILTA_RECORD.find("7 1001") + 2);
-    writeFile(SAVED_GAMES_FILE, cut);
-    GameState state = ilta();
-    state.gameName = "Uusi";
-    ASSERT_TRUE(appendSavedGame(state, "7.12.2026", SAVED_GAMES_FILE));
-    EXPECT_EQ(fileContents(SAVED_GAMES_FILE), cut + "\n" + savedGameRecord(state, "7.12.2026"));
-    EXPECT_EQ(listed(), (std::vector<std::string>{ILTA_ENTRY, "Uusi (7.12.2026, kierros 2)"}));
-    EXPECT_EQ(loaded(ILTA_ENTRY), "refused");
-    EXPECT_EQ(loaded("Uusi (7.12.2026, kierros 2)"), ILTA_LOADED);
+    // Cut after a whole number, and inside one: "10" is what is left of 1001.
+    for (std::size_t kept : {2, 4}) {
+        ScratchDir dir;
+        const std::string cut = ILTA_RECORD.substr(0, ILTA_RECORD.find("7 1001") + kept);
+        writeFile(SAVED_GAMES_FILE, cut);
+        GameState state = ilta();
+        state.gameName = "Uusi";
+        ASSERT_TRUE(appendSavedGame(state, "7.12.2026", SAVED_GAMES_FILE));
+        EXPECT_EQ(fileContents(SAVED_GAMES_FILE), cut + "\n" + savedGameRecord(state, "7.12.2026"));
+        EXPECT_EQ(listed(), (std::vector<std::string>{ILTA_ENTRY, "Uusi (7.12.2026, kierros 2)"}));
+        EXPECT_EQ(loaded(ILTA_ENTRY), "refused") << cut;
+        EXPECT_EQ(loaded("Uusi (7.12.2026, kierros 2)"), ILTA_LOADED);
+    }
 }
 
 TEST(SavedGames, ValuesNoSaveWritesAreRefused) {
