@@ -1,0 +1,110 @@
+#include "scoring/statistics.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/test_support.h"
+
+namespace {
+
+constexpr std::uint32_t NR = NO_RESULT;
+
+ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points,
+                      bool withdrawn = false) {
+    ThrowerRecord record = makeThrower(name);
+    record.points = std::move(points);
+    record.withdrawn = withdrawn;
+    return record;
+}
+
+// The block from its lines after the heading, each ended by a line feed.
+std::string block(const std::vector<std::string>& lines) {
+    std::string text = "Tilastoja: \n" + std::string(56, '-') + "\n";
+    for (const std::string& line : lines) {
+        text += cp850(line) + "\n";
+    }
+    return text;
+}
+
+struct BlockCase {
+    const char* what;
+    std::vector<ThrowerRecord> throwers;
+    std::uint32_t rounds;
+    std::vector<std::string> lines;
+};
+
+const BlockCase BLOCK_CASES[] = {
+    {"tied averages in list order",
+     {thrower("Matti", {5, 6}), thrower("Liisa", {4, 7}), thrower("Pekka", {4, NR})},
+     2,
+     {"Paras heittäjä:            Matti & Liisa keskiarvolla 5.50   ",
+      "Paras tulos:               7", "Parhaan tuloksen heittäjä: Liisa",
+      "Tasaisin heittäjä:         Pekka", "Paras kierros:             1 & 2 yhteistuloksella 13",
+      "Huonoin kierros:           1 & 2 yhteistuloksella 13"}},
+    {"after the first round everyone is even; names are shortened",
+     {thrower("Matti", {3}), thrower("Liisa", {NR}), thrower("Kaarlo-Juhani Mattila", {7})},
+     1,
+     {"Paras heittäjä:            Kaarlo-Juhani M keskiarvolla 7.00   ",
+      "Paras tulos:               7", "Parhaan tuloksen heittäjä: Kaarlo-Juhani M",
+      "Tasaisin heittäjä:         Matti & Liisa & Kaarlo-Juhani M",
+      "Paras kierros:             1 yhteistuloksella 10",
+      "Huonoin kierros:           1 yhteistuloksella 10"}},
+    {"every result 0 or missing",
+     {thrower("Matti", {0, NR}), thrower("Liisa", {NR, NR})},
+     2,
+     {"Paras heittäjä:            Matti & Liisa keskiarvolla 0.00   ",
+      "Tasaisin heittäjä:         Matti & Liisa",
+      "Paras kierros:             Ei parasta kierrosta. yhteistuloksella 0",
+      "Huonoin kierros:           1 & 2 yhteistuloksella 0"}},
+    {"best result shared by the first and the third",
+     {thrower("Matti", {50, 10}), thrower("Liisa", {30, 41}), thrower("Pekka", {20, 50})},
+     2,
+     {"Paras heittäjä:            Liisa keskiarvolla 35.50  ", "Paras tulos:               50",
+      "Parhaan tuloksen heittäjä: Matti & Pekka", "Tasaisin heittäjä:         Liisa",
+      "Paras kierros:             2 yhteistuloksella 101",
+      "Huonoin kierros:           1 yhteistuloksella 100"}},
+    {"round totals 12, 20, 20, 5 with a withdrawn thrower",
+     {thrower("Matti", {12, 10, 20, NR}, true), thrower("Liisa", {NR, 10, NR, 5})},
+     4,
+     {"Paras heittäjä:            Matti keskiarvolla 14.00  ", "Paras tulos:               20",
+      "Parhaan tuloksen heittäjä: Matti", "Tasaisin heittäjä:         Liisa",
+      "Paras kierros:             2 & 3 yhteistuloksella 20",
+      "Huonoin kierros:           4 yhteistuloksella 5"}},
+    {"no rounds left",
+     {thrower("Matti", {}), thrower("Liisa", {})},
+     0,
+     {"Paras heittäjä:            Matti & Liisa keskiarvolla 0.00   ",
+      "Tasaisin heittäjä:         Matti & Liisa"}},
+    {"no throwers",
+     {},
+     3,
+     {"Tasaisin heittäjä:         ",
+      "Paras kierros:             Ei parasta kierrosta. yhteistuloksella 0",
+      "Huonoin kierros:           1 & 2 & 3 yhteistuloksella 0"}},
+};
+
+TEST(StatisticsTest, ConsoleAndFileBlocks) {
+    for (const BlockCase& c : BLOCK_CASES) {
+        SCOPED_TRACE(c.what);
+        const std::string expected = block(c.lines);
+        EXPECT_EQ(statisticsBlock(c.throwers, c.rounds, Form::Console), expected);
+        // The file closes the block with an empty line; letters stay console
+        // bytes until the whole report is converted.
+        EXPECT_EQ(statisticsBlock(c.throwers, c.rounds, Form::File), expected + "\n");
+    }
+}
+
+TEST(StatisticsTest, RoundTotalLeavesOutMissingResults) {
+    const std::vector<ThrowerRecord> throwers = {thrower("Matti", {12, NR}),
+                                                 thrower("Liisa", {3, 4})};
+    EXPECT_EQ(roundTotal(throwers, 1), 15u);
+    EXPECT_EQ(roundTotal(throwers, 2), 4u);
+    EXPECT_EQ(roundTotal(throwers, 0), 0u);
+    EXPECT_EQ(roundTotal(throwers, 3), 0u);
+    EXPECT_EQ(roundTotal({}, 1), 0u);
+}
+
+}  // namespace
