@@ -1,7 +1,5 @@
 #include "report/results.h"
 
-#include <utility>
-
 #include "commands/history.h"
 #include "console/files.h"
 #include "console/text.h"
@@ -45,10 +43,8 @@ std::string resultsFileText(const GameState& state, const LocalTime& end) {
     }
     text += timeStamp(end) + "\n\n";
     // Built in console bytes throughout; one conversion turns fixed texts and
-    // names alike into the file's letters. Appending the report, rather than
-    // putting the heading in front of it, saves copying the whole report.
-    text += resultsReport(state.throwers, state.round);
-    return toFileText(std::move(text));
+    // names alike into the file's letters.
+    return toFileText(text + resultsReport(state.throwers, state.round));
 }
 
 std::string resultsFileName(const LocalTime& end, unsigned attempt) {
