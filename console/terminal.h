@@ -1,9 +1,19 @@
 #pragma once
 
+/// Takes the locale named by the environment and tells whether its character
+/// set is UTF-8. The C library is left in its default locale afterwards, so
+/// nothing else in the program changes with the environment.
+bool environmentUsesUtf8();
+
 /// True when standard input is a terminal.
 bool inputIsTerminal();
 
 /// Waits for one key press on the terminal of standard input, without echo and
 /// without Enter, then restores the terminal's mode (also when a signal ends
-/// the program during the wait). False when the terminal has no more input.
+/// or stops the program during the wait). A key that sends several bytes (an
+/// arrow or function key) is taken whole. False when the terminal has no more
+/// input.
 bool waitForKeyPress();
+
+/// The same on a UTF-8 terminal: a letter of several bytes is taken whole too.
+bool waitForUtf8KeyPress();

@@ -1,15 +1,41 @@
 #include "console/terminal.h"
 
-#include <cerrno>
-#include <csignal>
+#include <langinfo.h>
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <cctype>
+#include <cerrno>
+#include <clocale>
+#include <csignal>
+#include <cstdlib>
+#include <string>
+
+#include "console/encoding.h"
+
 namespace {
 
+// The terminal's mode before the wait, and the mode the wait reads the key in.
 struct termios savedMode;
+struct termios keyMode;
 volatile std::sig_atomic_t modeSaved = 0;
-const int RESTORING_SIGNALS[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+const int HANDLED_SIGNALS[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP};
+constexpr int HANDLED_COUNT = 5;
+
+// How long the rest of a key that arrived cut short may take, in milliseconds.
+constexpr int KEY_REST_WAIT = 100;
+
+void setHandler(int signal, void (*handler)(int), struct sigaction* previous) {
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    for (const int other : HANDLED_SIGNALS) {
+        sigaddset(&action.sa_mask, other);
+    }
+    ::sigaction(signal, &action, previous);
+}
 
 // Puts the terminal back as it was, then lets the signal end the program as it
 // would have without us.
@@ -17,52 +43,159 @@ void restoreAndReraise(int signal) {
     if (modeSaved != 0) {
         ::tcsetattr(STDIN_FILENO, TCSANOW, &savedMode);
     }
-    std::signal(signal, SIG_DFL);
+    setHandler(signal, SIG_DFL, nullptr);
     std::raise(signal);
 }
 
-void setSignalHandlers(void (*handler)(int), struct sigaction* previous) {
-    for (int i = 0; i < 4; ++i) {
-        struct sigaction action {};
-        action.sa_handler = handler;
-        sigemptyset(&action.sa_mask);
-        ::sigaction(RESTORING_SIGNALS[i], &action, &previous[i]);
+// Ctrl-Z: the shell gets the terminal back as it was; once the program is
+// continued, the wait takes its key mode again and goes on waiting.
+void stopWithModeRestored(int signal) {
+    const int savedErrno = errno;
+    if (modeSaved != 0) {
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &savedMode);
+    }
+    setHandler(signal, SIG_DFL, nullptr);
+    sigset_t stop;
+    sigemptyset(&stop);
+    sigaddset(&stop, signal);
+    ::sigprocmask(SIG_UNBLOCK, &stop, nullptr);
+    std::raise(signal);  // stops here until continued
+    ::sigprocmask(SIG_BLOCK, &stop, nullptr);
+    setHandler(signal, stopWithModeRestored, nullptr);
+    if (modeSaved != 0) {
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &keyMode);
+    }
+    errno = savedErrno;
+}
+
+// Catches the signals that would leave the terminal without echo; a signal the
+// program was started to ignore stays ignored.
+void setSignalHandlers(struct sigaction* previous) {
+    for (int i = 0; i < HANDLED_COUNT; ++i) {
+        const int signal = HANDLED_SIGNALS[i];
+        ::sigaction(signal, nullptr, &previous[i]);
+        if (previous[i].sa_handler != SIG_IGN) {
+            setHandler(signal, signal == SIGTSTP ? stopWithModeRestored : restoreAndReraise,
+                       nullptr);
+        }
     }
 }
 
 void restoreSignalHandlers(const struct sigaction* previous) {
-    for (int i = 0; i < 4; ++i) {
-        ::sigaction(RESTORING_SIGNALS[i], &previous[i], nullptr);
+    for (int i = 0; i < HANDLED_COUNT; ++i) {
+        ::sigaction(HANDLED_SIGNALS[i], &previous[i], nullptr);
     }
 }
 
-}  // namespace
+// True while the bytes read so far are only the start of a key: a UTF-8 letter
+// cut short, or an escape sequence (arrow, function key) without its last byte.
+bool keyIncomplete(const std::string& key, bool utf8) {
+    if (key.size() >= 32)
+        return false;
+    if (utf8 && utf8BytesMissing(key) > 0)
+        return true;
+    if (key[0] != '\x1b')
+        return false;
+    if (key.size() == 1)
+        return true;
+    if (key[1] != '[' && key[1] != 'O')
+        return false;  // Alt with a key
+    if (key.size() == 2)
+        return true;
+    const auto last = static_cast<unsigned char>(key.back());
+    return key[1] == '[' && (last < 0x40 || last > 0x7E);
+}
 
-bool inputIsTerminal() { return ::isatty(STDIN_FILENO) == 1; }
+bool inputWithin(int milliseconds) {
+    pollfd input{STDIN_FILENO, POLLIN, 0};
+    int ready;
+    do {
+        ready = ::poll(&input, 1, milliseconds);
+    } while (ready < 0 && errno == EINTR);
+    return ready > 0;
+}
 
-bool waitForKeyPress() {
+// Reads one key whole. False when the terminal gives no more input.
+bool readKey(bool utf8) {
+    std::string key;
+    for (;;) {
+        char bytes[16];
+        const ssize_t count = ::read(STDIN_FILENO, bytes, sizeof bytes);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return !key.empty();
+        key.append(bytes, static_cast<std::size_t>(count));
+        if (!keyIncomplete(key, utf8) || !inputWithin(KEY_REST_WAIT))
+            return true;
+    }
+}
+
+bool waitForKey(bool utf8) {
     if (::tcgetattr(STDIN_FILENO, &savedMode) != 0) {
         return false;
     }
-    struct sigaction previous[4];
+    keyMode = savedMode;
+    keyMode.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
+    keyMode.c_cc[VMIN] = 1;
+    keyMode.c_cc[VTIME] = 0;
+    struct sigaction previous[HANDLED_COUNT];
     modeSaved = 1;
-    setSignalHandlers(restoreAndReraise, previous);
+    setSignalHandlers(previous);
+    ::tcsetattr(STDIN_FILENO, TCSANOW, &keyMode);
 
-    struct termios raw = savedMode;
-    raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
-    raw.c_cc[VMIN] = 1;
-    raw.c_cc[VTIME] = 0;
-    ::tcsetattr(STDIN_FILENO, TCSANOW, &raw);
-
-    // A key may send several bytes (arrows, UTF-8 letters); take them together.
-    char keys[16];
-    ssize_t count;
-    do {
-        count = ::read(STDIN_FILENO, keys, sizeof keys);
-    } while (count < 0 && errno == EINTR);
+    const bool pressed = readKey(utf8);
 
     ::tcsetattr(STDIN_FILENO, TCSANOW, &savedMode);
     modeSaved = 0;
     restoreSignalHandlers(previous);
-    return count > 0;
+    return pressed;
+}
+
+// The character set named by a locale name such as fi_FI.UTF-8@euro.
+std::string codesetOfName(const std::string& name) {
+    const std::size_t dot = name.find('.');
+    return dot == std::string::npos ? "" : name.substr(dot + 1, name.find('@') - dot - 1);
+}
+
+bool namesUtf8(const std::string& codeset) {
+    std::string plain;
+    for (const char c : codeset) {
+        if (c != '-')
+            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return plain == "utf8";
+}
+
+}  // namespace
+
+bool environmentUsesUtf8() {
+    std::string codeset;
+    if (std::setlocale(LC_CTYPE, "") != nullptr) {
+        codeset = ::nl_langinfo(CODESET);
+    } else {
+        // A locale that is not installed still names the terminal's character set.
+        for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+            const char* value = std::getenv(variable);
+            if (value != nullptr && *value != '\0') {
+                codeset = codesetOfName(value);
+                break;
+            }
+        }
+    }
+    // Text handling stays byte by byte whatever the environment says.
+    std::setlocale(LC_CTYPE, "C");
+    return namesUtf8(codeset);
+}
+
+bool inputIsTerminal() {
+    return ::isatty(STDIN_FILENO) == 1;
+}
+
+bool waitForKeyPress() {
+    return waitForKey(false);
+}
+
+bool waitForUtf8KeyPress() {
+    return waitForKey(true);
 }
