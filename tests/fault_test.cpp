@@ -114,6 +114,18 @@ TEST(Fault, RoundCountNoGameReachesIsRefused) {
     EXPECT_EQ(count(result.output, RESULTS_WRITTEN), 1u);
 }
 
+TEST(Fault, HandEditedRecordWithABlankThrowerNameIsRefused) {
+    // Loaded, this game saved again after H would hold the empty points line of
+    // round 0 and the blank name as two blank lines, which open a record.
+    ScratchDir dir;
+    writeFile(SAVED_GAMES_FILE,
+              "\n\nKorjattu (6.12.2026, kierros 1)\n1\n6.12.2026\n19:05:12\n50\n2\n"
+              "Matti\n0\n5 \n \n0\n7 \n\n");
+    GameState state;
+    EXPECT_FALSE(loadSavedGame("Korjattu (6.12.2026, kierros 1)", SAVED_GAMES_FILE, state));
+    EXPECT_TRUE(state.throwers.empty());
+}
+
 namespace {
 
 ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points, bool withdrawn) {
