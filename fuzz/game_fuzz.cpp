@@ -98,7 +98,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "the saved-games file is only appended to");
     std::vector<std::string> gamesAfter;
     listSavedGames(SAVED_GAMES_FILE, gamesAfter);
-    require(gamesAfter.size() == gamesBefore.size() + count(output, SAVED),
+    const std::size_t saves = count(output, SAVED);
+    require(gamesAfter.size() == gamesBefore.size() + saves,
             "every save reported adds one listed game");
+    GameState last;
+    require(saves == 0 || loadSavedGame(gamesAfter.back(), SAVED_GAMES_FILE, last),
+            "the game saved last can be loaded");
     return 0;
 }

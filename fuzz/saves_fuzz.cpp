@@ -1,12 +1,14 @@
 // Arbitrary saved-games files: listed, and every listed game loaded.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "console/text.h"
 #include "harness.h"
+#include "saves/dialogs.h"
 #include "saves/saved_games.h"
 
 namespace {
@@ -24,6 +26,29 @@ GameState gameInProgress() {
     return state;
 }
 
+// A resumed game saved again must come back with its rounds and points, or a
+// game would be lost the second time it is saved.
+void checkSavedAgain(const std::string& entry, GameState state) {
+    const char* const again = "uudelleen.dat";
+    state.gameName = gameNameOfEntry(entry);
+    require(appendSavedGame(state, "1.1.2027", again), "a loaded game can be saved again");
+    std::vector<std::string> games;
+    require(listSavedGames(again, games) && games.size() == 1 &&
+                games[0] == savedGameHeader(state, "1.1.2027"),
+            "a game saved again is listed once under its header");
+    GameState back;
+    require(loadSavedGame(games[0], again, back), "a game saved again loads");
+    require(back.round == state.round && back.maxScore == state.maxScore &&
+                back.throwers.size() == state.throwers.size(),
+            "a game saved again keeps its rounds, maximum and throwers");
+    for (std::size_t i = 0; i < state.throwers.size(); ++i) {
+        require(back.throwers[i].points == state.throwers[i].points &&
+                    back.throwers[i].withdrawn == state.throwers[i].withdrawn,
+                "a game saved again keeps every thrower's points");
+    }
+    std::remove(again);
+}
+
 void checkLoad(const std::string& entry) {
     const GameState before = gameInProgress();
     GameState state = before;
@@ -37,6 +62,7 @@ void checkLoad(const std::string& entry) {
     GameState again = gameInProgress();
     require(loadSavedGame(entry, SAVED_GAMES_FILE, again) && sameState(again, state),
             "loading the same game twice gives the same state");
+    checkSavedAgain(entry, state);
 }
 
 }  // namespace

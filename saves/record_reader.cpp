@@ -76,9 +76,10 @@ bool isStoredEntry(std::int64_t entry) {
 bool readThrower(Reader& reader, std::int64_t rounds, ThrowerRecord& thrower) {
     thrower.name = reader.line();
     const std::int64_t flag = reader.numberLine();
-    // Names are never blank; a blank one saved again at round 0 would stand
+    // A name never begins with whitespace, so its short form, all that a save
+    // keeps, is never blank; a blank one saved again at round 0 would stand
     // beside the empty points line as two blank lines, which open a record.
-    if (reader.failed || isBlank(thrower.name)) {
+    if (reader.failed || isBlank(shortName(thrower))) {
         return false;
     }
     for (std::int64_t round = 0; round < rounds; ++round) {

@@ -123,6 +123,12 @@ TEST(Fault, HandEditedRecordWithABlankThrowerNameIsRefused) {
               "Matti\n0\n5 \n \n0\n7 \n\n");
     GameState state;
     EXPECT_FALSE(loadSavedGame("Korjattu (6.12.2026, kierros 1)", SAVED_GAMES_FILE, state));
+    // The same when only the first 15 characters, all that a save keeps, are blank.
+    writeFile(SAVED_GAMES_FILE,
+              "\n\nKorjattu (6.12.2026, kierros 1)\n1\n6.12.2026\n19:05:12\n50\n2\n"
+              "Matti\n0\n5 \n" +
+                  std::string(15, '\r') + "Eero\n0\n7 \n\n");
+    EXPECT_FALSE(loadSavedGame("Korjattu (6.12.2026, kierros 1)", SAVED_GAMES_FILE, state));
     EXPECT_TRUE(state.throwers.empty());
 }
 
