@@ -79,23 +79,4 @@ TEST(ResultsFile, GameEndedWithLWritesTheWholeReport) {
     EXPECT_EQ(text.substr(timesEnd + 1), REPORT_AFTER_TIMES);
 }
 
-TEST(ResultsFile, WriteFailureIsReportedAndThePartlyWrittenFileStays) {
-    ScratchDir dir;
-    ProcessOptions options;
-    options.fileSizeLimit = 100;
-    const ProcessResult result = runProgram(GAME, options);
-    EXPECT_EQ(result.exitStatus, 0);
-    const std::string failed = "Tulosten tallentaminen ei onnistunut. Ohjelma lopetetaan. \n";
-    EXPECT_NE(result.output.find(failed + PAUSE), std::string::npos) << result.output;
-    EXPECT_EQ(result.output.find("Tulokset tallennettu tiedostoon:"), std::string::npos);
-
-    std::string name = filesStartingWith(PREFIX);
-    ASSERT_FALSE(name.empty());
-    name.pop_back();
-    EXPECT_TRUE(std::regex_match(name, FILE_NAME)) << name;
-    const std::string text = fileContents(name);
-    EXPECT_EQ(text.size(), 100u);
-    EXPECT_EQ(text.rfind("Vaskipiikkikisa\nTulokset ", 0), 0u) << text;
-}
-
 }  // namespace
