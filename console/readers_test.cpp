@@ -16,26 +16,18 @@ TEST(ReadersTest, ParsingNumbers) {
     const struct {
         const char* line;
         std::uint32_t value;
-    } values[] = {{"12abc", 12},
-                  {"12 13", 12},
-                  {"007", 7},
-                  {"0x5", 0},
-                  {" \t\v75xyz", 75},
-                  {"+5", 5},
-                  {"-0", 0},
-                  {"4294967295", 4294967295u},
-                  {"000000000000000000004294967295", 4294967295u}};
+    } values[] = {{"12abc", 12},      {"12 13", 12}, {"007", 7}, {"0x5", 0},
+                  {" \t\v75xyz", 75}, {"+5", 5},     {"-0", 0},  {"4294967295", 4294967295u}};
     for (const auto& c : values) {
-        const ParsedNumber number = parseNumber(c.line);
-        EXPECT_EQ(number.kind, NumberKind::Value) << c.line;
-        EXPECT_EQ(number.value, c.value) << c.line;
+        EXPECT_EQ(parseNumber(c.line).kind, NumberKind::Value) << c.line;
+        EXPECT_EQ(parseNumber(c.line).value, c.value) << c.line;
     }
-    for (const char* line : {"-1", "-4294967295", "4294967296", "99999999999999999999999999"}) {
+    EXPECT_EQ(parseNumber(std::string(20, '0') + "4294967295").value, 4294967295u);
+    for (const char* line : {"-1", "4294967296", "99999999999999999999999999"}) {
         EXPECT_EQ(parseNumber(line).kind, NumberKind::OutOfRange) << line;
     }
-    for (const char* line : {"", "abc", "-", "- 5", "+-3",
-                             "\xA0"
-                             "5"}) {
+    // 0xA0, a blank in other code pages, is not whitespace here.
+    for (const char* line : {"", "abc", "-", "- 5", "+-3", "\2405"}) {
         EXPECT_EQ(parseNumber(line).kind, NumberKind::None) << line;
     }
 }
@@ -93,24 +85,19 @@ TEST(ReadersTest, ScriptsOfTypedLines) {
     const std::string choiceError = cp850("VIRHE: Valinnan pitää olla välillä 1 - 3.\n");
     const std::string resultError =
         cp850("VIRHE: Tuloksen pitää olla välillä 0 - 50 (tai J tai V).\n");
+    const std::string R_ERR = R + resultError;
     const Reader Num = Reader::Number, Cho = Reader::Choice, Res = Reader::Result;
     const std::vector<Script> scripts = {
-        {"blank takes the default", Num, 1, 1000, 50, "\n", true, 50, N},
         {"blanks take the default", Num, 1, 1000, 50, "  \t \n", true, 50, N},
         {"range errors, silent re-ask", Num, 1, 1000, 50, "0\n1001\nabc\n  75xyz\n", true, 75,
          N + rangeError + N + rangeError + N + N},
-        {"negative is out of range", Num, 1, 1000, 50, "-1\n8\n", true, 8, N + rangeError + N},
-        {"too large never wraps", Num, 1, 1000, 50,
-         "4294967297\n-4294967295\n99999999999999999999\n1000\n", true, 1000,
-         N + rangeError + N + rangeError + N + rangeError + N},
+        {"negative or too large never wraps", Num, 1, 1000, 50,
+         "-1\n4294967297\n-4294967295\n99999999999999999999\n1000\n", true, 1000,
+         N + rangeError + N + rangeError + N + rangeError + N + rangeError + N},
         {"base ten only", Num, 1, 1000, 50, "0x5\n007\n", true, 7, N + rangeError + N},
         {"default is tested too", Num, 1, 10, 50, "\n5\n", true, 5,
          N + cp850("VIRHE: Valinnan pitää olla välillä 1 - 10.\n") + N},
-        {"carriage return", Num, 1, 1000, 50, "12\r\n", true, 12, N},
-        {"last line without line feed", Num, 1, 1000, 50, "12", true, 12, N},
-        {"number: end after text", Num, 1, 1000, 50, "abc\n", false, 0, N + N},
         {"number: end after range error", Num, 1, 1000, 50, "0", false, 0, N + rangeError + N},
-        {"number: no input", Num, 1, 1000, 50, "", false, 0, N},
 
         {"choice out of range, blank silent", Cho, 1, 3, 0, "4\n\n2\n", true, 2,
          C + choiceError + C + C},
@@ -122,30 +109,16 @@ TEST(ReadersTest, ScriptsOfTypedLines) {
         {"J skips", Res, 0, 50, 0, "J\n", true, NO_RESULT, R},
         {"v withdraws", Res, 0, 50, 0, "v\n", true, WITHDRAW, R},
         {"every bad line gets the error", Res, 0, 50, 0, "51\n\nx\n J\nJ \njj\n0\n", true, 0,
-         R + resultError + R + resultError + R + resultError + R + resultError + R + resultError +
-             R + resultError + R},
-        {"leading zeros", Res, 0, 50, 0, "007\n", true, 7, R},
-        {"minus zero", Res, 0, 50, 0, "-0\n", true, 0, R},
+         R_ERR + R_ERR + R_ERR + R_ERR + R_ERR + R_ERR + R},
         {"wrapping values are out of range", Res, 0, 50, 0, "4294967346\n-4294967246\n50\n", true,
-         50, R + resultError + R + resultError + R},
+         50, R_ERR + R_ERR + R},
         {"result blank means max", Res, 0, 50, 1, " \n", true, 50, R},
-        {"result: end", Res, 0, 50, 0, "x\n", false, 0, R + resultError + R},
-        {"result: no input", Res, 0, 50, 0, "", false, 0, R},
+        {"result: end", Res, 0, 50, 0, "x\n", false, 0, R_ERR + R},
+        {"one possible result is not asked", Res, 7, 7, 0, "", true, 7, ""},
     };
     for (const Script& s : scripts) {
         run(s);
     }
-}
-
-TEST(ReadersTest, ResultWithOnePossibleValueIsNotAsked) {
-    std::istringstream in("5\n");
-    std::ostringstream out;
-    Console console{in, out};
-    std::uint32_t value = 123456;
-    EXPECT_TRUE(readResult(console, "1. Matti: ", 0, 0, false, value));
-    EXPECT_EQ(value, 0u);
-    EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "5\n");
 }
 
 }  // namespace
