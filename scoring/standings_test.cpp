@@ -35,25 +35,9 @@ std::string row(const std::vector<std::string>& cells) {
     return text;
 }
 
-TEST(StandingsTest, HeaderLabelsStartWhereTheirColumnsStart) {
-    ASSERT_EQ(HEADER.size(), 74u);
-    const struct {
-        const char* label;
-        std::size_t column;  // counted from 1
-    } labels[] = {{"Nimi:", 1},         {"Paras:", 16},    {"Huonoin:", 24},  {"Keskiarvo:", 33},
-                  {"Yhteens\x84:", 44}, {"Mediaani:", 54}, {"Varianssi:", 64}};
-    for (const auto& l : labels) {
-        EXPECT_EQ(HEADER.find(l.label), l.column - 1) << l.label;
-    }
-    EXPECT_EQ(HEADER.back(), ' ');
-}
-
 TEST(StandingsTest, MattiRowOfTheWorkedExample) {
-    const std::string expected = "Matti" + std::string(10, ' ') + "7" + std::string(7, ' ') + "3" +
-                                 std::string(8, ' ') + "5.00" + std::string(7, ' ') + "15" +
-                                 std::string(8, ' ') + "5" + std::string(9, ' ') + "2.82 ";
-    ASSERT_EQ(expected.size(), 68u);
-    EXPECT_EQ(standingsRow(thrower("Matti", {3, NR, 7, 5})), expected);
+    EXPECT_EQ(standingsRow(thrower("Matti", {3, NR, 7, 5})),
+              "Matti          7       3        5.00       15        5         2.82 ");
 }
 
 TEST(StandingsTest, Rows) {
@@ -61,16 +45,13 @@ TEST(StandingsTest, Rows) {
         ThrowerRecord thrower;
         std::vector<std::string> cells;
     } cases[] = {
-        // A full-length name touches the best result.
-        {thrower("Kaarlo-Juhani M", {12}),
-         {"Kaarlo-Juhani M", "12", "12", "12.00", "12", "12", "0.00"}},
+        // A cut name touches the best result.
         {thrower("Kaarlo-Juhani Mattila", {NR, NR}),
          {"Kaarlo-Juhani M", "0", "0", "0.00", "0", "0", "0.00"}},
         {thrower("Liisa", {4, 7}), {"Liisa", "7", "4", "5.50", "11", "5.5", "2.12"}},
         {thrower("Pekka", {0, 0, 2}), {"Pekka", "2", "0", "0.66", "2", "0", "1.63"}},
         // A wide variance is written whole, without a trailing blank.
         {thrower("Ville", {10, 1000}), {"Ville", "1000", "10", "505.00", "1010", "505", "700.03"}},
-        {thrower(cp850("Äijä"), {8, NR}), {cp850("Äijä"), "8", "8", "8.00", "8", "8", "0.00"}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(standingsRow(c.thrower), row(c.cells)) << c.thrower.name;
@@ -78,6 +59,7 @@ TEST(StandingsTest, Rows) {
 }
 
 TEST(StandingsTest, ConsoleTableNamesTheRound) {
+    ASSERT_EQ(HEADER.size(), 74u);
     ThrowerRecord gone = thrower("Liisa", {8, NR, NR, NR});
     setWithdrawn(gone);
     const std::vector<ThrowerRecord> throwers = {thrower("Matti", {3, NR, 7, 5}), gone};
@@ -92,13 +74,6 @@ TEST(StandingsTest, FileTableHasItsOwnTitleAndStaysInConsoleBytes) {
     EXPECT_EQ(standingsTable(throwers, 1, Form::File),
               "\n\nLopulliset tulokset: \n\n" + HEADER + "\n" + HYPHENS + "\n" +
                   row({cp850("Äijä"), "8", "8", "8.00", "8", "8", "0.00"}) + "\n\n");
-}
-
-TEST(StandingsTest, NoThrowersAndNoRounds) {
-    EXPECT_EQ(standingsTable({}, 0, Form::Console),
-              cp850("Tilanne kierroksen 0 jälkeen: \n\n") + HEADER + "\n" + HYPHENS + "\n\n");
-    EXPECT_EQ(standingsTable({}, 0, Form::File),
-              "\n\nLopulliset tulokset: \n\n" + HEADER + "\n" + HYPHENS + "\n\n");
 }
 
 }  // namespace
