@@ -57,17 +57,6 @@ TEST(RoundHistory, FileFormHasLongerRuleTwoEmptyLinesAndItsOwnHeading) {
                   GRID_ROWS + "\n\nKierrosten voittajat: \n" + WINNERS);
 }
 
-TEST(RoundHistory, NoRoundsLeavesHeadersOnly) {
-    const std::vector<ThrowerRecord> throwers = {thrower("Anna", {})};
-    const std::string header = cp850("Kierros   Anna     Yhteensä\n") + std::string(28, '-') + "\n";
-    EXPECT_EQ(roundHistory(throwers, 0, Form::Console),
-              "\n" + std::string(65, '-') + "\n\nEdellisten kierrosten tulokset: \n" + header +
-                  "\nEdellisten kierrosten voittajat: \n\n");
-    EXPECT_EQ(roundHistory(throwers, 0, Form::File), cp850("Kierros   Anna     Yhteensä\n") +
-                                                         std::string(30, '-') +
-                                                         "\n\n\nKierrosten voittajat: \n");
-}
-
 TEST(RoundHistory, ConsoleGridFitsThirteenOneLetterThrowersButNotFourteen) {
     const std::string grid = "Edellisten kierrosten tulokset: ";
     EXPECT_NE(roundHistory(letters(13), 0, Form::Console).find(grid), std::string::npos);
@@ -77,20 +66,17 @@ TEST(RoundHistory, ConsoleGridFitsThirteenOneLetterThrowersButNotFourteen) {
     EXPECT_EQ(roundHistory(letters(14), 0, Form::File).rfind("Kierros   A   B   C", 0), 0u);
 }
 
-TEST(RoundHistory, ThousandPointsFillAFourCharacterColumn) {
-    const std::vector<ThrowerRecord> throwers = {thrower("A", {1000}), thrower("B", {5})};
+// 1000 fills A's four characters and touches the next cell; a long name is cut
+// to 15 in the header and the winners, its column two wider.
+TEST(RoundHistory, ColumnsOfShortNamesAndOfThousandPoints) {
+    const std::vector<ThrowerRecord> throwers = {thrower("A", {1000}), thrower("B", {5}),
+                                                 thrower("Punainen Joukkue", {1000})};
     const std::string text = roundHistory(throwers, 1, Form::File);
-    EXPECT_NE(text.find("Kierros   A   B      Yhteens"), std::string::npos) << text;
-    EXPECT_NE(text.find("\n1         10005      1005\n"), std::string::npos) << text;
-}
-
-TEST(RoundHistory, LongNamesAreCutToFifteenInHeaderAndWinners) {
-    const std::vector<ThrowerRecord> throwers = {thrower("Punainen Joukkue", {12})};
-    const std::string text = roundHistory(throwers, 1, Form::File);
-    EXPECT_EQ(text.rfind("Kierros   Punainen Joukku     Yhteens", 0), 0u) << text;
-    EXPECT_NE(text.find("\n1         12" + std::string(18, ' ') + "12\n"), std::string::npos)
+    EXPECT_EQ(text.rfind("Kierros   A   B   Punainen Joukku     Yhteens", 0), 0u) << text;
+    EXPECT_NE(text.find("\n1         10005   1000" + std::string(16, ' ') + "2005\n"),
+              std::string::npos)
         << text;
-    EXPECT_NE(text.find("  Kierros 1: Punainen Joukku tuloksella 12\n"), std::string::npos);
+    EXPECT_NE(text.find("  Kierros 1: A & Punainen Joukku tuloksella 1000\n"), std::string::npos);
 }
 
 TEST(RoundWinners, NamesEveryThrowerWithTheHighestPoints) {
@@ -99,15 +85,10 @@ TEST(RoundWinners, NamesEveryThrowerWithTheHighestPoints) {
         std::string expected;
     };
     const Case cases[] = {
-        {{thrower("Anna", {45}), thrower("Eero", {30})}, "Anna tuloksella 45"},
-        {{thrower("Anna", {30}), thrower("Eero", {45}), thrower("Jo", {45})},
-         "Eero & Jo tuloksella 45"},
         {{thrower("Anna", {7}), thrower("Eero", {X}), thrower("Jo", {7})},
          "Anna & Jo tuloksella 7"},
-        {{thrower("Anna", {X}), thrower("Eero", {X})}, "Ei parasta tulosta."},
         {{thrower("Anna", {0}), thrower("Eero", {X}), thrower("Jo", {0})}, "Ei parasta tulosta."},
         {{}, "Ei parasta tulosta."},
-        {{thrower(cp850("Mäki"), {3})}, cp850("Mäki tuloksella 3")},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(roundWinners(c.throwers, 1), c.expected);

@@ -10,20 +10,14 @@ namespace {
 
 constexpr std::uint32_t X = NO_RESULT;
 
-ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points,
-                      bool withdrawn = false) {
-    ThrowerRecord record = makeThrower(name);
-    record.points = std::move(points);
-    record.withdrawn = withdrawn;
-    return record;
-}
-
 // Three rounds played; Pekka withdrew in the second.
 GameState threeRounds() {
     GameState state;
     state.round = 3;
-    state.throwers = {thrower("Matti", {10, 20, 30}), thrower("Pekka", {5, X, X}, true),
-                      thrower(cp850("Äijä"), {X, 1, 2}), thrower("Punaiset Ketut Oy", {4, 4, 4})};
+    state.throwers = {{{10, 20, 30}, "Matti"},
+                      {{5, X, X}, "Pekka", true},
+                      {{X, 1, 2}, cp850("Äijä")},
+                      {{4, 4, 4}, "Punaiset Ketut Oy"}};
     return state;
 }
 
@@ -40,7 +34,8 @@ struct UResult {
     GameState state;
 };
 
-UResult runU(const std::string& input, GameState state = threeRounds()) {
+UResult runU(const std::string& input) {
+    GameState state = threeRounds();
     std::istringstream in(input);
     std::ostringstream out;
     Console console{in, out};
@@ -59,15 +54,14 @@ TEST(DiscardLatestRound, RemovesOneRoundAtATimeDownToZeroAndKeepsWithdrawals) {
     EXPECT_EQ(state.throwers[0].points, (std::vector<std::uint32_t>{10, 20}));
     EXPECT_EQ(state.throwers[1].points, (std::vector<std::uint32_t>{5, X}));
     EXPECT_TRUE(state.throwers[1].withdrawn);
-    discardLatestRound(state);
-    discardLatestRound(state);
+    for (int i = 0; i < 3; ++i) {
+        discardLatestRound(state);  // the third finds nothing left to discard
+    }
     EXPECT_EQ(state.round, 0u);
+    ASSERT_EQ(state.throwers.size(), 4u);
     for (const ThrowerRecord& t : state.throwers) {
         EXPECT_TRUE(t.points.empty()) << t.name;
     }
-    discardLatestRound(state);  // nothing left to discard
-    EXPECT_EQ(state.round, 0u);
-    EXPECT_EQ(state.throwers.size(), 4u);
     EXPECT_TRUE(state.throwers[1].withdrawn);
 }
 
@@ -88,15 +82,11 @@ TEST(AddOrRecallThrower, RefusalsAndRecallsPrintTheirMessageAndPauseForOneLine) 
         std::string message;
     };
     const Case cases[] = {
-        {"", cp850("Pelaajaa ei lisätty.\n")},
         {" \t ", cp850("Pelaajaa ei lisätty.\n")},
         {"  Matti  ", REFUSED},
-        {"MATTI", REFUSED},
         {cp850("Äijä"), REFUSED},
         {"punaiset ketut", REFUSED},     // the short name ends in a blank
         {"Punaiset Ketut Ry", REFUSED},  // long: its first 15 characters match
-        {"punaiset ketut oy", REFUSED},
-        {"pekka", RECALLED},
         {"PEKKA ", RECALLED},
     };
     for (const Case& c : cases) {
@@ -116,15 +106,6 @@ TEST(AddOrRecallThrower, OnlyLettersAToZAreMatchedWithoutCase) {
     const UResult r = runU(cp850("äIJä\n"));
     ASSERT_EQ(r.state.throwers.size(), 5u);
     EXPECT_EQ(r.state.throwers.back().name, cp850("äIJä"));
-}
-
-TEST(AddOrRecallThrower, LongNameMatchingInItsFirstFifteenCharactersIsNotAdded) {
-    // A second "Punainen Joukku" would be two throwers under one name in every table.
-    GameState state;
-    state.throwers = {thrower("Punainen Joukkue", {})};
-    const UResult r = runU("Punainen Joukkuu\n\n", state);
-    EXPECT_EQ(r.output, PROMPT + REFUSED + PAUSE);
-    EXPECT_EQ(r.state.throwers.size(), 1u);
 }
 
 TEST(AddOrRecallThrower, EndOfInputEndsTheCommand) {
