@@ -12,21 +12,12 @@ const std::string HYPHENS_70 = std::string(70, '-') + "\n";
 
 std::string roundHeader(const std::string& number, const std::string& max = "50") {
     return "Kierros " + number + " alkaa. \n" +
-           cp850("Anna heittäjien pistemäärät. (0-" + max +
-                 ", J = Jätä väliin, V = Vetäydy)\n") +
+           cp850("Anna heittäjien pistemäärät. (0-" + max + ", J = Jätä väliin, V = Vetäydy)\n") +
            HYPHENS_70;
 }
 
 std::string standingsTitle(const std::string& round) {
     return CLEAR + cp850("Tilanne kierroksen " + round + " jälkeen: \n\n");
-}
-
-std::size_t countOf(const std::string& text, const std::string& part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++count;
-    }
-    return count;
 }
 
 }  // namespace
@@ -37,8 +28,8 @@ TEST(Driver, FirstRoundOfANewGameByteForByte) {
 
     const std::string expected =
         BANNER + SETUP_HEADING + cp850("Anna heittäjä 1: Anna heittäjä 2: Anna heittäjä 3: ") +
-        "\nAnna maksimitulos (oletus = 50): " + CLEAR + roundHeader("1") + "1. Matti: 2. Liisa: " +
-        standingsTitle("1") +
+        "\nAnna maksimitulos (oletus = 50): " + CLEAR + roundHeader("1") +
+        "1. Matti: 2. Liisa: " + standingsTitle("1") +
         cp850("Nimi:          Paras:  Huonoin: Keskiarvo: Yhteensä: Mediaani: Varianssi: \n") +
         std::string(76, '-') + "\n" +
         "Matti          3       3        3.00       3         3         0.00 \n"
@@ -46,10 +37,11 @@ TEST(Driver, FirstRoundOfANewGameByteForByte) {
         "\n"
         "Tilastoja: \n" +
         std::string(56, '-') + "\n" +
-        cp850("Paras heittäjä:            Liisa keskiarvolla 7.00   \n"
-              "Paras tulos:               7\n"
-              "Parhaan tuloksen heittäjä: Liisa\n"
-              "Tasaisin heittäjä:         Matti & Liisa\n") +
+        cp850(
+            "Paras heittäjä:            Liisa keskiarvolla 7.00   \n"
+            "Paras tulos:               7\n"
+            "Parhaan tuloksen heittäjä: Liisa\n"
+            "Tasaisin heittäjä:         Matti & Liisa\n") +
         "Paras kierros:             1 yhteistuloksella 10\n"
         "Huonoin kierros:           1 yhteistuloksella 10\n" +
         ROUND_MENU + MENU_PROMPT + "\n";
@@ -59,22 +51,16 @@ TEST(Driver, FirstRoundOfANewGameByteForByte) {
     EXPECT_EQ(filesStartingWith("vaskipiikkikisa"), "");
 }
 
+// Unknown answers, however close to a letter, only repeat the prompt.
 TEST(Driver, RoundMenuAnswersThatStartTheNextRound) {
+    const std::string menuThenPrompts =
+        ROUND_MENU + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT;
     for (const std::string answer : {"S", "s", "  s  ", "   ", ""}) {
         ScratchDir dir;
-        const GameRun run = playGame("Matti\n\n\n5\n" + answer + "\n");
-        EXPECT_NE(run.output.find(MENU_PROMPT + "\n\n" + roundHeader("2")), std::string::npos)
+        const GameRun run = playGame("Matti\n\n\n5\nx\nSS\nhh\nsuu\n" + answer + "\n");
+        EXPECT_NE(run.output.find(menuThenPrompts + "\n\n" + roundHeader("2")), std::string::npos)
             << "answer [" << answer << "]";
     }
-}
-
-TEST(Driver, UnknownAnswersRepeatOnlyThePrompt) {
-    ScratchDir dir;
-    const GameRun run = playGame("Matti\n\n\n5\nx\nSS\nhh\nsuu\n");
-    const std::string menuThenPrompts = ROUND_MENU + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT +
-                                        MENU_PROMPT + MENU_PROMPT + "\n";
-    EXPECT_EQ(run.output.substr(run.output.size() - menuThenPrompts.size()), menuThenPrompts);
-    EXPECT_EQ(run.state.round, 1u);
 }
 
 TEST(Driver, DiscardingDownToRoundZeroThenPlayingRoundOneAgain) {
@@ -93,30 +79,24 @@ TEST(Driver, DiscardingDownToRoundZeroThenPlayingRoundOneAgain) {
 TEST(Driver, HistoryStaysOnTheScreenAboveANewMenu) {
     ScratchDir dir;
     const GameRun run = playGame("Jo\n\n\n45\nn\n");
-    const std::string history = "\n" + std::string(65, '-') + "\n";
-    const std::size_t at = run.output.find(MENU_PROMPT + history);
+    const std::size_t at = run.output.find(MENU_PROMPT + "\n" + std::string(65, '-') + "\n");
     ASSERT_NE(at, std::string::npos);
-    const std::string after = run.output.substr(at);
-    EXPECT_EQ(after.find(CLEAR), std::string::npos);
-    EXPECT_EQ(countOf(after, ROUND_MENU), 1u);
+    EXPECT_EQ(run.output.find(CLEAR, at), std::string::npos);
+    // One menu follows, and it is the last.
+    EXPECT_EQ(run.output.find(ROUND_MENU, at), run.output.rfind(ROUND_MENU));
 }
 
+// Liisa withdraws in round 1: in round 2 Pekka keeps his number 3.
 TEST(Driver, WithdrawnThrowersAreNotAskedButStillGetAnEntry) {
     ScratchDir dir;
-    const GameRun run = playGame("Matti\nLiisa\nPekka\n\n\n50\nJ\nv\n\n1\n2\n");
-    EXPECT_NE(run.output.find(roundHeader("2") + "1. Matti: 2. Liisa: " + standingsTitle("2")),
+    const GameRun run = playGame("Matti\nLiisa\nPekka\n\n\n50\nv\nJ\n\n1\n2\n");
+    EXPECT_NE(run.output.find(roundHeader("2") + "1. Matti: 3. Pekka: " + standingsTitle("2")),
               std::string::npos);
     ASSERT_EQ(run.state.throwers.size(), 3u);
     EXPECT_EQ(run.state.throwers[0].points, (std::vector<std::uint32_t>{50, 1}));
-    EXPECT_EQ(run.state.throwers[1].points, (std::vector<std::uint32_t>{1001, 2}));
-    EXPECT_EQ(run.state.throwers[2].points, (std::vector<std::uint32_t>{1001, 1001}));
-    EXPECT_TRUE(run.state.throwers[2].withdrawn);
-}
-
-TEST(Driver, PromptsKeepTheNumbersOfWithdrawnThrowers) {
-    ScratchDir dir;
-    const GameRun run = playGame("A\nB\nC\n\n\n1\nV\n3\n\n4\n6\n");
-    EXPECT_NE(run.output.find(roundHeader("2") + "1. A: 3. C: "), std::string::npos);
+    EXPECT_EQ(run.state.throwers[1].points, (std::vector<std::uint32_t>{1001, 1001}));
+    EXPECT_EQ(run.state.throwers[2].points, (std::vector<std::uint32_t>{1001, 2}));
+    EXPECT_TRUE(run.state.throwers[1].withdrawn);
 }
 
 TEST(Driver, AGameWithoutThrowersStillCountsItsRounds) {
@@ -124,28 +104,30 @@ TEST(Driver, AGameWithoutThrowersStillCountsItsRounds) {
     const GameRun run = playGame("\n\n\n\n");
     EXPECT_NE(run.output.find(roundHeader("1") + standingsTitle("1")), std::string::npos);
     EXPECT_NE(run.output.find(roundHeader("3") + standingsTitle("3")), std::string::npos);
-    EXPECT_NE(run.output.find(cp850("Tasaisin heittäjä:         \n") +
-                              "Paras kierros:             Ei parasta kierrosta. yhteistuloksella 0\n"),
-              std::string::npos);
+    EXPECT_NE(
+        run.output.find(cp850("Tasaisin heittäjä:         \n") +
+                        "Paras kierros:             Ei parasta kierrosta. yhteistuloksella 0\n"),
+        std::string::npos);
     EXPECT_EQ(run.state.round, 3u);
 }
 
 TEST(Driver, AChosenMaximumIsUsedInTheRoundHeaderAndTheRange) {
     ScratchDir dir;
     const GameRun run = playGame("Matti\n\n1000\n1001\n1000\n");
-    EXPECT_NE(run.output.find(roundHeader("1", "1000") + "1. Matti: " +
-                              cp850("VIRHE: Tuloksen pitää olla välillä 0 - 1000 (tai J tai V).\n") +
-                              "1. Matti: "),
-              std::string::npos);
+    EXPECT_NE(
+        run.output.find(roundHeader("1", "1000") + "1. Matti: " +
+                        cp850("VIRHE: Tuloksen pitää olla välillä 0 - 1000 (tai J tai V).\n") +
+                        "1. Matti: "),
+        std::string::npos);
     EXPECT_EQ(run.state.throwers[0].points, std::vector<std::uint32_t>{1000});
 }
 
 // However early the input ends, the program stops at once with status 0,
 // prints one line end, keeps every record whole and writes no file.
 TEST(Driver, EndOfInputAfterEveryLineOfAGame) {
-    const std::vector<std::string> lines = {"Matti", "Liisa", "", "", "5", "v", "x", "n", "s",
-                                            "7",     "u",     "",  "",  "u", "liisa", "", "h",
-                                            "S",     "J",     "3"};
+    const std::vector<std::string> lines = {"Matti", "Liisa", "",  "",  "5", "v", "x",
+                                            "n",     "s",     "7", "u", "",  "",  "u",
+                                            "liisa", "",      "h", "S", "J", "3"};
     std::string script;
     for (std::size_t count = 0; count <= lines.size(); ++count) {
         ScratchDir dir;

@@ -33,8 +33,6 @@ std::vector<std::string> names(const GameState& state) {
     return result;
 }
 
-const std::string DUPLICATE = "VIRHE: Kyseinen pelaaja on jo olemassa.\n";
-
 }  // namespace
 
 TEST(Setup, NamesAreTrimmedNumberedAndEndedByABlankLine) {
@@ -47,67 +45,43 @@ TEST(Setup, NamesAreTrimmedNumberedAndEndedByABlankLine) {
     EXPECT_EQ(run.state.maxScore, 50u);
 }
 
+// Only a to z are compared without case, and a long name by its first 15
+// bytes; the whole name is kept.
 TEST(Setup, DuplicateNames) {
-    struct Case {
-        std::string second;
+    const std::string refusal =
+        cp850("Anna heittäjä 2: VIRHE: Kyseinen pelaaja on jo olemassa.\nAnna heittäjä 2: \n");
+    const struct {
+        std::string first, second;
         bool refused;
+    } cases[] = {
+        {"Matti", "MATTI", true},
+        {cp850("Äijä"), cp850("äijä"), false},
+        {"Punainen Joukkue", "punainen joukku", true},
+        {"Punainen Joukkue", "PUNAINEN JOUKKUE 2", true},
+        {"Punainen Joukkue", "Punainen Jouk", false},
     };
-    const Case cases[] = {
-        {"MATTI", true},
-        {" matti ", true},
-        {cp850("Mätti"), false},
-    };
-    for (const Case& c : cases) {
-        const SetupRun run = setUp("Matti\n" + c.second + "\n\n\n");
-        const std::string refusal = cp850("Anna heittäjä 2: ") + DUPLICATE + cp850("Anna heittäjä 2: ");
+    for (const auto& c : cases) {
+        const SetupRun run = setUp(c.first + "\n" + c.second + "\n\n\n");
+        const std::vector<std::string> expected =
+            c.refused ? std::vector<std::string>{c.first} : std::vector{c.first, c.second};
+        EXPECT_EQ(names(run.state), expected) << c.second;
         EXPECT_EQ(run.output.find(refusal) != std::string::npos, c.refused) << c.second;
-        EXPECT_EQ(run.state.throwers.size(), c.refused ? 1u : 2u) << c.second;
     }
-}
-
-TEST(Setup, FinnishLettersKeepTheirCaseInTheDuplicateTest) {
-    const SetupRun run = setUp(cp850("Äijä\näijä\n\n\n"));
-    EXPECT_EQ(names(run.state), (std::vector<std::string>{cp850("Äijä"), cp850("äijä")}));
-}
-
-TEST(Setup, LongNamesAreComparedByTheirFirstFifteenBytes) {
-    struct Case {
-        std::string second;
-        bool refused;
-    };
-    const Case cases[] = {
-        {"punainen joukku", true},      // equals the short name of the first
-        {"Punainen Joukkue", true},     // the same long name again
-        {"PUNAINEN JOUKKUE 2", true},   // another long name with the same short name
-        {"Punainen Jouk", false},
-    };
-    for (const Case& c : cases) {
-        const SetupRun run = setUp("Punainen Joukkue\n" + c.second + "\n\n\n");
-        EXPECT_EQ(run.output.find(DUPLICATE) != std::string::npos, c.refused) << c.second;
-        EXPECT_EQ(run.state.throwers.size(), c.refused ? 1u : 2u) << c.second;
-    }
-    // The whole name is kept; only the tables cut it.
-    EXPECT_EQ(setUp("Punainen Joukkue\n\n\n").state.throwers[0].name, "Punainen Joukkue");
 }
 
 TEST(Setup, MaximumScore) {
     const std::string range = cp850("VIRHE: Valinnan pitää olla välillä 1 - 1000.\n");
     const std::string prompt = "Anna maksimitulos (oletus = 50): ";
-    struct Case {
+    const struct {
         std::string answers;
         std::uint32_t max;
         std::string dialogue;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"\n", 50, prompt},
-        {"  \t\n", 50, prompt},
         {"1\n", 1, prompt},
-        {"1000\n", 1000, prompt},
-        {"0\n1001\n7\n", 7, prompt + range + prompt + range + prompt},
-        {"abc\n  75xyz\n", 75, prompt + prompt},
-        {"-1\n99999999999\n3\n", 3, prompt + range + prompt + range + prompt},
+        {"0\n1001\n1000\n", 1000, prompt + range + prompt + range + prompt},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const SetupRun run = setUp("Matti\n\n" + c.answers);
         EXPECT_TRUE(run.completed) << c.answers;
         EXPECT_EQ(run.state.maxScore, c.max) << c.answers;
