@@ -35,11 +35,6 @@ std::string row(const std::vector<std::string>& cells) {
     return text;
 }
 
-TEST(StandingsTest, MattiRowOfTheWorkedExample) {
-    EXPECT_EQ(standingsRow(thrower("Matti", {3, NR, 7, 5})),
-              "Matti          7       3        5.00       15        5         2.82 ");
-}
-
 TEST(StandingsTest, Rows) {
     const struct {
         ThrowerRecord thrower;
@@ -58,6 +53,7 @@ TEST(StandingsTest, Rows) {
     }
 }
 
+// Matti's row is the worked example's, written out; withdrawn Liisa is listed too.
 TEST(StandingsTest, ConsoleTableNamesTheRound) {
     ASSERT_EQ(HEADER.size(), 74u);
     ThrowerRecord gone = thrower("Liisa", {8, NR, NR, NR});
@@ -65,7 +61,7 @@ TEST(StandingsTest, ConsoleTableNamesTheRound) {
     const std::vector<ThrowerRecord> throwers = {thrower("Matti", {3, NR, 7, 5}), gone};
     EXPECT_EQ(standingsTable(throwers, 4, Form::Console),
               cp850("Tilanne kierroksen 4 jälkeen: \n\n") + HEADER + "\n" + HYPHENS + "\n" +
-                  row({"Matti", "7", "3", "5.00", "15", "5", "2.82"}) + "\n" +
+                  "Matti          7       3        5.00       15        5         2.82 \n" +
                   row({"Liisa", "8", "8", "8.00", "8", "8", "0.00"}) + "\n\n");
 }
 
