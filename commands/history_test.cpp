@@ -28,15 +28,6 @@ const std::string WINNERS =
     "  Kierros 1: Anna tuloksella 45\n"
     "  Kierros 2: Eero & Jo tuloksella 45\n";
 
-// Single-letter throwers A, B, C ... with no rounds.
-std::vector<ThrowerRecord> letters(int count) {
-    std::vector<ThrowerRecord> throwers;
-    for (int i = 0; i < count; ++i) {
-        throwers.push_back(thrower(std::string(1, static_cast<char>('A' + i)), {}));
-    }
-    return throwers;
-}
-
 TEST(RoundHistory, ConsoleShowsExampleGridAndWinners) {
     GameState state;
     state.throwers = annaEeroJo();
@@ -58,25 +49,34 @@ TEST(RoundHistory, FileFormHasLongerRuleTwoEmptyLinesAndItsOwnHeading) {
 }
 
 TEST(RoundHistory, ConsoleGridFitsThirteenOneLetterThrowersButNotFourteen) {
-    const std::string grid = "Edellisten kierrosten tulokset: ";
-    EXPECT_NE(roundHistory(letters(13), 0, Form::Console).find(grid), std::string::npos);
-    EXPECT_EQ(roundHistory(letters(14), 0, Form::Console),
+    std::vector<ThrowerRecord> throwers;
+    for (char letter = 'A'; letter < 'A' + 14; ++letter) {
+        throwers.push_back(thrower(std::string(1, letter), {}));
+    }
+    EXPECT_EQ(roundHistory(throwers, 0, Form::Console),
               "\n" + std::string(65, '-') + "\nEdellisten kierrosten voittajat: \n\n");
     // The file has no width limit.
-    EXPECT_EQ(roundHistory(letters(14), 0, Form::File).rfind("Kierros   A   B   C", 0), 0u);
+    EXPECT_EQ(roundHistory(throwers, 0, Form::File).rfind("Kierros   A   B   C", 0), 0u);
+    throwers.pop_back();
+    EXPECT_NE(roundHistory(throwers, 0, Form::Console).find("Edellisten kierrosten tulokset: "),
+              std::string::npos);
 }
 
 // 1000 fills A's four characters and touches the next cell; a long name is cut
-// to 15 in the header and the winners, its column two wider.
-TEST(RoundHistory, ColumnsOfShortNamesAndOfThousandPoints) {
-    const std::vector<ThrowerRecord> throwers = {thrower("A", {1000}), thrower("B", {5}),
-                                                 thrower("Punainen Joukkue", {1000})};
-    const std::string text = roundHistory(throwers, 1, Form::File);
+// to 15 in the header and the winners, its column two wider. Round 2 has no
+// result at all.
+TEST(RoundHistory, ShortAndLongNamesThousandPointsAndARoundWithoutResults) {
+    const std::vector<ThrowerRecord> throwers = {thrower("A", {1000, X}), thrower("B", {5, X}),
+                                                 thrower("Punainen Joukkue", {1000, X})};
+    const std::string text = roundHistory(throwers, 2, Form::File);
     EXPECT_EQ(text.rfind("Kierros   A   B   Punainen Joukku     Yhteens", 0), 0u) << text;
-    EXPECT_NE(text.find("\n1         10005   1000" + std::string(16, ' ') + "2005\n"),
+    EXPECT_NE(text.find("\n1         10005   1000" + std::string(16, ' ') + "2005\n" +
+                        "2         -   -   -" + std::string(19, ' ') + "0\n"),
               std::string::npos)
         << text;
-    EXPECT_NE(text.find("  Kierros 1: A & Punainen Joukku tuloksella 1000\n"), std::string::npos);
+    EXPECT_NE(text.find("  Kierros 1: A & Punainen Joukku tuloksella 1000\n"
+                        "  Kierros 2: Ei parasta tulosta.\n"),
+              std::string::npos);
 }
 
 TEST(RoundWinners, NamesEveryThrowerWithTheHighestPoints) {
@@ -93,13 +93,6 @@ TEST(RoundWinners, NamesEveryThrowerWithTheHighestPoints) {
     for (const Case& c : cases) {
         EXPECT_EQ(roundWinners(c.throwers, 1), c.expected);
     }
-}
-
-TEST(RoundHistory, RoundWithoutResultsShowsDashesAndTotalZero) {
-    const std::vector<ThrowerRecord> throwers = {thrower("Anna", {X}), thrower("Jo", {X})};
-    const std::string text = roundHistory(throwers, 1, Form::Console);
-    EXPECT_NE(text.find("\n1         -     -      0\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("  Kierros 1: Ei parasta tulosta.\n"), std::string::npos) << text;
 }
 
 }  // namespace
