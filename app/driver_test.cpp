@@ -86,14 +86,20 @@ TEST(Driver, HistoryStaysOnTheScreenAboveANewMenu) {
     EXPECT_EQ(run.output.find(ROUND_MENU, at), run.output.rfind(ROUND_MENU));
 }
 
-// Liisa withdraws in round 1: in round 2 Pekka keeps his number 3.
-TEST(Driver, WithdrawnThrowersAreNotAskedButStillGetAnEntry) {
+// Under the maximum 1000, Liisa withdraws in round 1: in round 2 Pekka keeps
+// his number 3.
+TEST(Driver, RoundsUnderAChosenMaximumWithAWithdrawalAndASkip) {
     ScratchDir dir;
-    const GameRun run = playGame("Matti\nLiisa\nPekka\n\n\n50\nv\nJ\n\n1\n2\n");
-    EXPECT_NE(run.output.find(roundHeader("2") + "1. Matti: 3. Pekka: " + standingsTitle("2")),
+    const GameRun run = playGame("Matti\nLiisa\nPekka\n\n1000\n1001\n1000\nv\nJ\n\n1\n2\n");
+    const std::string error = cp850("VIRHE: Tuloksen pitää olla välillä 0 - 1000 (tai J tai V).\n");
+    EXPECT_NE(run.output.find(roundHeader("1", "1000") + "1. Matti: " + error +
+                              "1. Matti: 2. Liisa: 3. Pekka: " + standingsTitle("1")),
               std::string::npos);
+    EXPECT_NE(
+        run.output.find(roundHeader("2", "1000") + "1. Matti: 3. Pekka: " + standingsTitle("2")),
+        std::string::npos);
     ASSERT_EQ(run.state.throwers.size(), 3u);
-    EXPECT_EQ(run.state.throwers[0].points, (std::vector<std::uint32_t>{50, 1}));
+    EXPECT_EQ(run.state.throwers[0].points, (std::vector<std::uint32_t>{1000, 1}));
     EXPECT_EQ(run.state.throwers[1].points, (std::vector<std::uint32_t>{1001, 1001}));
     EXPECT_EQ(run.state.throwers[2].points, (std::vector<std::uint32_t>{1001, 2}));
     EXPECT_TRUE(run.state.throwers[1].withdrawn);
@@ -109,17 +115,6 @@ TEST(Driver, AGameWithoutThrowersStillCountsItsRounds) {
                         "Paras kierros:             Ei parasta kierrosta. yhteistuloksella 0\n"),
         std::string::npos);
     EXPECT_EQ(run.state.round, 3u);
-}
-
-TEST(Driver, AChosenMaximumIsUsedInTheRoundHeaderAndTheRange) {
-    ScratchDir dir;
-    const GameRun run = playGame("Matti\n\n1000\n1001\n1000\n");
-    EXPECT_NE(
-        run.output.find(roundHeader("1", "1000") + "1. Matti: " +
-                        cp850("VIRHE: Tuloksen pitää olla välillä 0 - 1000 (tai J tai V).\n") +
-                        "1. Matti: "),
-        std::string::npos);
-    EXPECT_EQ(run.state.throwers[0].points, std::vector<std::uint32_t>{1000});
 }
 
 // However early the input ends, the program stops at once with status 0,
