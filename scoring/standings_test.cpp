@@ -65,11 +65,4 @@ TEST(StandingsTest, ConsoleTableNamesTheRound) {
                   row({"Liisa", "8", "8", "8.00", "8", "8", "0.00"}) + "\n\n");
 }
 
-TEST(StandingsTest, FileTableHasItsOwnTitleAndStaysInConsoleBytes) {
-    const std::vector<ThrowerRecord> throwers = {thrower(cp850("Äijä"), {8})};
-    EXPECT_EQ(standingsTable(throwers, 1, Form::File),
-              "\n\nLopulliset tulokset: \n\n" + HEADER + "\n" + HYPHENS + "\n" +
-                  row({cp850("Äijä"), "8", "8", "8.00", "8", "8", "0.00"}) + "\n\n");
-}
-
 }  // namespace
