@@ -20,24 +20,6 @@ double secondsSince(const timespec& start) {
            static_cast<double>(now.tv_nsec - start.tv_nsec) / 1e9;
 }
 
-[[noreturn]] void runChild(int inputFd, int outputFd, const ProcessOptions& options) {
-    dup2(inputFd, STDIN_FILENO);
-    dup2(outputFd, STDOUT_FILENO);
-    if (chdir(options.directory.c_str()) != 0) {
-        _exit(126);
-    }
-    if (options.fileSizeLimit >= 0) {
-        // Writes past the limit then fail with EFBIG instead of killing the program.
-        signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{static_cast<rlim_t>(options.fileSizeLimit),
-                     static_cast<rlim_t>(options.fileSizeLimit)};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    setenv("LC_ALL", "C", 1);
-    execl(VASKI_BINARY, VASKI_BINARY, static_cast<char*>(nullptr));
-    _exit(127);
-}
-
 // Feeds the input and gathers the output without either pipe filling up.
 void pump(int toChild, int fromChild, const std::string& input, pid_t child, double timeout,
           ProcessResult& result) {
@@ -93,7 +75,7 @@ ProcessResult runProgram(const std::string& input, const ProcessOptions& options
     }
     const pid_t child = fork();
     if (child == 0) {
-        runChild(in[0], out[1], options);
+        execProgram(in[0], out[1], options);
     }
     close(in[0]);
     close(out[1]);
@@ -106,4 +88,22 @@ ProcessResult runProgram(const std::string& input, const ProcessOptions& options
         result.exitStatus = WEXITSTATUS(status);
     }
     return result;
+}
+
+[[noreturn]] void execProgram(int inputFd, int outputFd, const ProcessOptions& options) {
+    dup2(inputFd, STDIN_FILENO);
+    dup2(outputFd, STDOUT_FILENO);
+    if (chdir(options.directory.c_str()) != 0) {
+        _exit(126);
+    }
+    if (options.fileSizeLimit >= 0) {
+        // Writes past the limit then fail with EFBIG instead of killing the program.
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{static_cast<rlim_t>(options.fileSizeLimit),
+                     static_cast<rlim_t>(options.fileSizeLimit)};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    setenv("LC_ALL", "C", 1);
+    execl(VASKI_BINARY, VASKI_BINARY, static_cast<char*>(nullptr));
+    _exit(127);
 }

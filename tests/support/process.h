@@ -10,11 +10,16 @@ struct ProcessResult {
 };
 
 struct ProcessOptions {
-    std::string directory = ".";           ///< working directory
-    long fileSizeLimit = -1;               ///< RLIMIT_FSIZE in bytes, -1 for none
-    double timeoutSeconds = 10.0;          ///< killed after this long
+    std::string directory = ".";   ///< working directory
+    long fileSizeLimit = -1;       ///< RLIMIT_FSIZE in bytes, -1 for none
+    double timeoutSeconds = 10.0;  ///< killed after this long
 };
 
 /// Runs the built program with `input` on its standard input (a pipe, closed
 /// at the end) and LC_ALL=C, and collects its output.
 ProcessResult runProgram(const std::string& input, const ProcessOptions& options = {});
+
+/// In a forked child: makes the two descriptors its standard input and output,
+/// enters options.directory, applies the file size limit (SIGXFSZ ignored, so
+/// writes past it fail with EFBIG) and runs the program with LC_ALL=C.
+[[noreturn]] void execProgram(int inputFd, int outputFd, const ProcessOptions& options);

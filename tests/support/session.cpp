@@ -19,23 +19,6 @@ double now() {
     return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_nsec) / 1e9;
 }
 
-[[noreturn]] void runChild(int inputFd, int outputFd, const ProcessOptions& options) {
-    dup2(inputFd, STDIN_FILENO);
-    dup2(outputFd, STDOUT_FILENO);
-    if (chdir(options.directory.c_str()) != 0) {
-        _exit(126);
-    }
-    if (options.fileSizeLimit >= 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{static_cast<rlim_t>(options.fileSizeLimit),
-                     static_cast<rlim_t>(options.fileSizeLimit)};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    setenv("LC_ALL", "C", 1);
-    execl(VASKI_BINARY, VASKI_BINARY, static_cast<char*>(nullptr));
-    _exit(127);
-}
-
 // Reads what the program has written within `seconds`; false once it has
 // closed its output.
 bool readSome(Session& session, double seconds) {
@@ -82,7 +65,7 @@ bool start(Session& session, const ProcessOptions& options) {
     signal(SIGPIPE, SIG_IGN);
     session.pid = fork();
     if (session.pid == 0) {
-        runChild(in[0], out[1], options);
+        execProgram(in[0], out[1], options);
     }
     close(in[0]);
     close(out[1]);
