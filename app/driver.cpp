@@ -54,8 +54,11 @@ bool startGame(Console& console, GameState& state, bool& resumed) {
         }
         if (!newGame) {
             switch (resumeGame(console, savedGames, state, SAVED_GAMES_FILE)) {
-                case ResumeResult::Loaded: resumed = true; return true;
-                case ResumeResult::InputEnded: return false;
+                case ResumeResult::Loaded:
+                    resumed = true;
+                    return true;
+                case ResumeResult::InputEnded:
+                    return false;
                 case ResumeResult::Failed:
                     console.out << "VIRHE: Lataus ei onnistunut. Aloitetaan uusi peli.\n\n";
                     break;

@@ -12,10 +12,9 @@ namespace {
 bool isTaken(const GameState& state, const std::string& name) {
     // Comparing the first 15 bytes keeps two throwers from sharing a short name.
     const std::string wanted = upperCased(name.substr(0, SHORT_NAME_LENGTH));
-    return std::any_of(state.throwers.begin(), state.throwers.end(),
-                       [&](const ThrowerRecord& thrower) {
-                           return upperCased(shortName(thrower)) == wanted;
-                       });
+    return std::any_of(
+        state.throwers.begin(), state.throwers.end(),
+        [&](const ThrowerRecord& thrower) { return upperCased(shortName(thrower)) == wanted; });
 }
 
 }  // namespace
@@ -25,7 +24,8 @@ bool setUpGame(Console& console, GameState& state) {
     std::string line;
     for (;;) {
         const std::string prompt =
-            "Anna heitt\x84j\x84 " + unsignedToText(static_cast<std::uint32_t>(state.throwers.size() + 1)) + ": ";
+            "Anna heitt\x84j\x84 " +
+            unsignedToText(static_cast<std::uint32_t>(state.throwers.size() + 1)) + ": ";
         if (!ask(console, prompt, line)) {
             return false;
         }

@@ -33,7 +33,9 @@ bool ask(Console& console, const std::string& prompt, std::string& line) {
     return readLine(console, line);
 }
 
-void clearScreen(Console& console) { console.out << "\x1b[H\x1b[2J\x1b[3J"; }
+void clearScreen(Console& console) {
+    console.out << "\x1b[H\x1b[2J\x1b[3J";
+}
 
 void pause(Console& console) {
     console.out << "Jatka painamalla mit\x84 tahansa n\x84pp\x84int\x84 . . . ";

@@ -6,7 +6,9 @@
 
 namespace {
 
-std::string two(int n) { return twoDigitText(static_cast<std::uint32_t>(n)); }
+std::string two(int n) {
+    return twoDigitText(static_cast<std::uint32_t>(n));
+}
 
 }  // namespace
 

@@ -17,9 +17,12 @@ std::string writeUnderFreeName(const std::string& text, const LocalTime& end) {
     for (unsigned attempt = 1; attempt <= LAST_ATTEMPT; ++attempt) {
         const std::string name = resultsFileName(end, attempt);
         switch (writeNewFile(name, text)) {
-            case NewFileResult::Written: return name;
-            case NewFileResult::Failed: return "";
-            case NewFileResult::NameTaken: break;
+            case NewFileResult::Written:
+                return name;
+            case NewFileResult::Failed:
+                return "";
+            case NewFileResult::NameTaken:
+                break;
         }
     }
     return "";
@@ -34,8 +37,8 @@ std::string resultsReport(const std::vector<ThrowerRecord>& throwers, std::uint3
 }
 
 std::string resultsFileText(const GameState& state, const LocalTime& end) {
-    std::string text = isBlank(state.gameName) ? "Vaskipiikkikisa\n"
-                                                : "Vaskipiikkikisa: " + state.gameName + "\n";
+    std::string text =
+        isBlank(state.gameName) ? "Vaskipiikkikisa\n" : "Vaskipiikkikisa: " + state.gameName + "\n";
     const std::string endDate = dateStamp(end);
     text += "Tulokset " + state.startDate + " klo " + state.startTime + " - ";
     if (endDate != state.startDate) {

@@ -38,8 +38,7 @@ ResumeResult resumeGame(Console& console, const std::vector<std::string>& savedG
     return ResumeResult::Loaded;
 }
 
-bool saveGame(Console& console, GameState& state, const std::string& fileName,
-              const Clock& clock) {
+bool saveGame(Console& console, GameState& state, const std::string& fileName, const Clock& clock) {
     std::string line;
     while (isBlank(state.gameName)) {
         if (!ask(console, "Anna pelille/tallennukselle nimi: ", line)) {

@@ -25,11 +25,17 @@ void removeLastRound(ThrowerRecord& thrower) {
     }
 }
 
-void setWithdrawn(ThrowerRecord& thrower) { thrower.withdrawn = true; }
+void setWithdrawn(ThrowerRecord& thrower) {
+    thrower.withdrawn = true;
+}
 
-void clearWithdrawn(ThrowerRecord& thrower) { thrower.withdrawn = false; }
+void clearWithdrawn(ThrowerRecord& thrower) {
+    thrower.withdrawn = false;
+}
 
-bool isWithdrawn(const ThrowerRecord& thrower) { return thrower.withdrawn; }
+bool isWithdrawn(const ThrowerRecord& thrower) {
+    return thrower.withdrawn;
+}
 
 std::string shortName(const ThrowerRecord& thrower) {
     return thrower.name.substr(0, SHORT_NAME_LENGTH);

@@ -29,7 +29,8 @@ TEST(Game, LinesEndingInCarriageReturnsAndALastLineWithoutALineFeed) {
     ScratchDir dir;
     const ProcessResult result = runProgram("Matti\r\n\r\n\r\n3\r\nS\r\n7");
     EXPECT_EQ(result.exitStatus, 0);
-    const std::string row = "Matti          7       3        5.00       10        5         2.82 \n";
+    const std::string row =
+        "Matti          7       3        5.00       10        5         2.82 \n";
     EXPECT_NE(result.output.find(row), std::string::npos) << result.output;
     EXPECT_NE(result.output.find("Valintasi (S/N/H/U/T/L): \n"), std::string::npos);
 }
@@ -43,8 +44,8 @@ TEST(Game, EndOfInputAtEveryKindOfPromptEndsCleanly) {
         {"Matti\n", cp850("Anna heittäjä 2: ")},
         {"Matti\n\n", "Anna maksimitulos (oletus = 50): "},
         {"Matti\n\n\n", "1. Matti: "},
-        {"Matti\n\n\nx\n", cp850("VIRHE: Tuloksen pitää olla välillä 0 - 50 (tai J tai V).\n") +
-                               "1. Matti: "},
+        {"Matti\n\n\nx\n",
+         cp850("VIRHE: Tuloksen pitää olla välillä 0 - 50 (tai J tai V).\n") + "1. Matti: "},
         {"Matti\n\n\n5\n", "Valintasi (S/N/H/U/T/L): "},
         {"Matti\n\n\n5\nu\n", "Anna uuden pelaajan nimi: "},
         {"Matti\n\n\n5\nt\n", "Anna pelille/tallennukselle nimi: "},

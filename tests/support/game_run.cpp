@@ -5,8 +5,7 @@
 #include "app/driver.h"
 #include "support/test_support.h"
 
-const std::string BANNER = std::string(51, '-') + "\n" +
-                           "    Vaskipiikkikisa by Vilkaro v. 1.1\n" +
+const std::string BANNER = std::string(51, '-') + "\n" + "    Vaskipiikkikisa by Vilkaro v. 1.1\n" +
                            cp850("        - näyttää ja arkistoi tuloksesi\n") +
                            "        - laskee tilastotietoja\n" + std::string(51, '-') + "\n\n";
 
@@ -28,7 +27,8 @@ GameRun playGame(const std::string& script) {
     std::ostringstream out;
     Console console{in, out};
     GameRun run;
-    run.exitStatus = runGame(console, [] { return testTime(); }, run.state);
+    run.exitStatus = runGame(
+        console, [] { return testTime(); }, run.state);
     run.output = out.str();
     run.readsAfterEnd = console.readsAfterEnd;
     return run;

@@ -34,9 +34,13 @@ std::string replaceLetters(std::string text, const std::pair<const char*, char> 
 
 const char* const CLEAR = "\x1b[H\x1b[2J\x1b[3J";
 
-std::string cp850(const std::string& utf8) { return replaceLetters(utf8, CP850); }
+std::string cp850(const std::string& utf8) {
+    return replaceLetters(utf8, CP850);
+}
 
-std::string latin1(const std::string& utf8) { return replaceLetters(utf8, LATIN1); }
+std::string latin1(const std::string& utf8) {
+    return replaceLetters(utf8, LATIN1);
+}
 
 LocalTime testTime(int day, int hour, int minute, int second) {
     return LocalTime{2026, 12, day, hour, minute, second};
