@@ -10,12 +10,6 @@ namespace {
 
 constexpr std::uint32_t X = NO_RESULT;
 
-ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points) {
-    ThrowerRecord record = makeThrower(name);
-    record.points = std::move(points);
-    return record;
-}
-
 TEST(RoundHistory, ConsoleShowsExampleGridAndWinners) {
     GameState state;  // Jo skipped the first round
     state.throwers = {thrower("Anna", {45, 20}), thrower("Eero", {30, 45}), thrower("Jo", {X, 45})};

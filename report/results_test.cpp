@@ -10,12 +10,6 @@ namespace {
 
 constexpr std::uint32_t X = NO_RESULT;
 
-ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points) {
-    ThrowerRecord record = makeThrower(name);
-    record.points = std::move(points);
-    return record;
-}
-
 // Anna, Eero and Jo over two rounds, saved as Kesäkisa, started 6.12.2026 19:02:44.
 GameState kesakisa() {
     GameState state;

@@ -16,12 +16,6 @@ const std::string HEADER =
     cp850("Nimi:          Paras:  Huonoin: Keskiarvo: Yhteensä: Mediaani: Varianssi: ");
 const std::string HYPHENS(76, '-');
 
-ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points) {
-    ThrowerRecord record = makeThrower(name);
-    record.points = std::move(points);
-    return record;
-}
-
 // A row from its seven cell texts, each left-aligned in its column's width.
 std::string row(const std::vector<std::string>& cells) {
     const std::size_t widths[] = {15, 8, 9, 11, 10, 10, 5};

@@ -12,14 +12,6 @@ namespace {
 
 constexpr std::uint32_t NR = NO_RESULT;
 
-ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points,
-                      bool withdrawn = false) {
-    ThrowerRecord record = makeThrower(name);
-    record.points = std::move(points);
-    record.withdrawn = withdrawn;
-    return record;
-}
-
 // The block from its lines after the heading, each ended by a line feed.
 std::string block(const std::vector<std::string>& lines) {
     std::string text = "Tilastoja: \n" + std::string(56, '-') + "\n";

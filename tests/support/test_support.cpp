@@ -34,6 +34,13 @@ std::string replaceLetters(std::string text, const std::pair<const char*, char> 
 
 const char* const CLEAR = "\x1b[H\x1b[2J\x1b[3J";
 
+ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points, bool withdrawn) {
+    ThrowerRecord record = makeThrower(name);
+    record.points = std::move(points);
+    record.withdrawn = withdrawn;
+    return record;
+}
+
 std::string cp850(const std::string& utf8) {
     return replaceLetters(utf8, CP850);
 }

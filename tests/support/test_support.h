@@ -2,7 +2,11 @@
 
 #include <string>
 
+#include <cstdint>
+#include <vector>
+
 #include "format/stamps.h"
+#include "scoring/thrower.h"
 
 // Helpers shared by the tests: readable expectations and a scratch directory.
 
@@ -12,6 +16,11 @@ std::string cp850(const std::string& utf8);
 
 /// The same letters as the results file's ISO 8859-1 bytes.
 std::string latin1(const std::string& utf8);
+
+/// A thrower record with the given points (NO_RESULT for a round without a
+/// result), withdrawn or not.
+ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points,
+                      bool withdrawn = false);
 
 /// The screen-clearing bytes the program writes.
 extern const char* const CLEAR;
