@@ -1,28 +1,28 @@
 #include "report/file_text.h"
 
+#include <utility>
+
+namespace {
+
+// The console's code page 850 byte of each Finnish letter, and its file byte.
+const std::pair<char, char> FILE_LETTERS[] = {
+    {'\x84', '\xE4'},  // ä
+    {'\x94', '\xF6'},  // ö
+    {'\x86', '\xE5'},  // å
+    {'\x8E', '\xC4'},  // Ä
+    {'\x99', '\xD6'},  // Ö
+    {'\x8F', '\xC5'},  // Å
+};
+
+}  // namespace
+
 std::string toFileText(std::string text) {
     for (char& c : text) {
-        switch (static_cast<unsigned char>(c)) {
-            case 0x84:
-                c = '\xE4';
-                break;  // ä
-            case 0x94:
-                c = '\xF6';
-                break;  // ö
-            case 0x86:
-                c = '\xE5';
-                break;  // å
-            case 0x8E:
-                c = '\xC4';
-                break;  // Ä
-            case 0x99:
-                c = '\xD6';
-                break;  // Ö
-            case 0x8F:
-                c = '\xC5';
-                break;  // Å
-            default:
+        for (const auto& [consoleByte, fileByte] : FILE_LETTERS) {
+            if (c == consoleByte) {
+                c = fileByte;
                 break;
+            }
         }
     }
     return text;
