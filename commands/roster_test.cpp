@@ -22,7 +22,6 @@ GameState threeRounds() {
 }
 
 const std::string PROMPT = "Anna uuden pelaajan nimi: ";
-const std::string PAUSE = cp850("Jatka painamalla mitä tahansa näppäintä . . . \n");
 const std::string REFUSED = cp850("Kyseinen pelaaja on jo olemassa. Pelaajaa ei lisätty.\n");
 const std::string RECALLED =
     cp850("Kyseinen pelaaja oli vetäytynyt pelistä. Hänet kutsuttiin takaisin peliin.\n");

@@ -11,8 +11,6 @@
 
 namespace {
 
-const std::string PAUSE = cp850("Jatka painamalla mitä tahansa näppäintä . . . \n");
-
 // A console over typed text, with the screen kept in a string.
 struct Typed {
     explicit Typed(const std::string& input) : in(input) {}

@@ -23,7 +23,6 @@ GameState kesakisa() {
 
 const LocalTime END = testTime(6, 21, 15, 3);
 const std::string END_FILE = "vaskipiikkikisa_tulokset_20261206_21.15.03";
-const std::string PAUSE = cp850("Jatka painamalla mitä tahansa näppäintä . . . \n");
 const std::string FAILED = "Tulosten tallentaminen ei onnistunut. Ohjelma lopetetaan. \n";
 
 TEST(ResultsFileText, WholeFileOfTheKesakisaGame) {

@@ -17,7 +17,6 @@
 
 namespace {
 
-const std::string PAUSE = cp850("Jatka painamalla mitä tahansa näppäintä . . . \n");
 // The pause as seen while it waits, before its line end.
 const std::string PAUSING = PAUSE.substr(0, PAUSE.size() - 1);
 const std::string SETUP_START = cp850("\nAnna heittäjät, ja paina lopuksi enteriä.\n");

@@ -13,7 +13,7 @@
 
 namespace {
 
-const std::string PAUSE = "Jatka painamalla mitä tahansa näppäintä . . . ";
+const std::string PAUSE_SHOWN = "Jatka painamalla mitä tahansa näppäintä . . . ";
 const std::string MENU_PROMPT = "Valintasi (S/N/H/U/T/L): ";
 
 // Starts the program and enters the names and the default maximum score; the
@@ -108,21 +108,21 @@ TEST(Terminal, PauseTakesOneKeyWithoutEnterAndFilesKeepTheirBytes) {
     type(session, "T\r");
     ASSERT_TRUE(expect(session, "Anna pelille/tallennukselle nimi: "));
     type(session, "Kesä\r");
-    ASSERT_TRUE(expect(session, "Pelitilanne tallennettu.\r\n" + PAUSE));
+    ASSERT_TRUE(expect(session, "Pelitilanne tallennettu.\r\n" + PAUSE_SHOWN));
     ASSERT_TRUE(waitForKeyMode(session));
     // A letter whose two bytes arrive apart is still one key, and not echoed.
     type(session, "\xC3");
     usleep(20000);
     type(session, "\xA4");
     ASSERT_TRUE(expect(session, "\r\n" + std::string(CLEAR) + "Tilanne kierroksen 1 jälkeen: "));
-    EXPECT_EQ(session.screen.find(PAUSE + "\r\n" + CLEAR), session.screen.find(PAUSE));
+    EXPECT_EQ(session.screen.find(PAUSE_SHOWN + "\r\n" + CLEAR), session.screen.find(PAUSE_SHOWN));
     // Nothing of the key is left over to spoil the next line.
     ASSERT_TRUE(expect(session, MENU_PROMPT));
     type(session, "N\r");
     ASSERT_TRUE(expect(session, "  Kierros 1: Öljy tuloksella 12\r\n"));
     type(session, "L\r");
     ASSERT_TRUE(expect(session, "Tulokset tallennettu tiedostoon:\r\n"));
-    ASSERT_TRUE(expect(session, PAUSE));
+    ASSERT_TRUE(expect(session, PAUSE_SHOWN));
     ASSERT_TRUE(waitForKeyMode(session));
     type(session, "q");
     ASSERT_TRUE(waitForEnd(session));
@@ -153,7 +153,7 @@ TEST(Terminal, CtrlCDuringThePauseLeavesTheModeAsItWas) {
     const termios before = terminalMode(session);
     ASSERT_TRUE(expect(session, MENU_PROMPT));
     type(session, "U\r\r");
-    ASSERT_TRUE(expect(session, "Pelaajaa ei lisätty.\r\n" + PAUSE));
+    ASSERT_TRUE(expect(session, "Pelaajaa ei lisätty.\r\n" + PAUSE_SHOWN));
     ASSERT_TRUE(waitForKeyMode(session));
     type(session, "\x03");
     ASSERT_TRUE(waitForEnd(session));
@@ -173,7 +173,7 @@ TEST(Terminal, StoppedAndContinuedDuringThePauseStillTakesOneKey) {
     type(session, std::string(VASKI_BINARY) + "\r\r\r");
     ASSERT_TRUE(expect(session, MENU_PROMPT));
     type(session, "U\r\r");
-    ASSERT_TRUE(expect(session, PAUSE));
+    ASSERT_TRUE(expect(session, PAUSE_SHOWN));
     ASSERT_TRUE(waitForKeyMode(session));
     type(session, "\x1a");  // Ctrl-Z
     ASSERT_TRUE(expect(session, "Stopped"));

@@ -8,7 +8,6 @@
 namespace {
 
 const std::string PREFIX = "vaskipiikkikisa_tulokset_";
-const std::string PAUSE = cp850("Jatka painamalla mitä tahansa näppäintä . . . \n");
 
 // Mäki and Jo, maximum 50 by default; Jo skips round 1; then L and a key.
 const std::string GAME = cp850(

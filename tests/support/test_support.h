@@ -22,6 +22,10 @@ std::string latin1(const std::string& utf8);
 ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points,
                       bool withdrawn = false);
 
+/// What a pause prints, with the line end that follows the key (console bytes).
+/// Inline, so constants of other files may be built from it.
+inline const std::string PAUSE = cp850("Jatka painamalla mitä tahansa näppäintä . . . \n");
+
 /// The screen-clearing bytes the program writes.
 extern const char* const CLEAR;
 
