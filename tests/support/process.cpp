@@ -13,19 +13,11 @@
 
 namespace {
 
-double secondsSince(const timespec& start) {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<double>(now.tv_sec - start.tv_sec) +
-           static_cast<double>(now.tv_nsec - start.tv_nsec) / 1e9;
-}
-
 // Feeds the input and gathers the output without either pipe filling up.
 void pump(int toChild, int fromChild, const std::string& input, pid_t child, double timeout,
           ProcessResult& result) {
     std::size_t sent = 0;
-    timespec start{};
-    clock_gettime(CLOCK_MONOTONIC, &start);
+    const double start = monotonicSeconds();
     if (input.empty()) {
         close(toChild);
         toChild = -1;
@@ -53,7 +45,7 @@ void pump(int toChild, int fromChild, const std::string& input, pid_t child, dou
                 toChild = -1;
             }
         }
-        if (secondsSince(start) > timeout) {
+        if (monotonicSeconds() - start > timeout) {
             result.timedOut = true;
             kill(child, SIGKILL);
             break;
@@ -106,4 +98,10 @@ ProcessResult runProgram(const std::string& input, const ProcessOptions& options
     setenv("LC_ALL", "C", 1);
     execl(VASKI_BINARY, VASKI_BINARY, static_cast<char*>(nullptr));
     _exit(127);
+}
+
+double monotonicSeconds() {
+    timespec time{};
+    clock_gettime(CLOCK_MONOTONIC, &time);
+    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_nsec) / 1e9;
 }

@@ -23,3 +23,6 @@ ProcessResult runProgram(const std::string& input, const ProcessOptions& options
 /// enters options.directory, applies the file size limit (SIGXFSZ ignored, so
 /// writes past it fail with EFBIG) and runs the program with LC_ALL=C.
 [[noreturn]] void execProgram(int inputFd, int outputFd, const ProcessOptions& options);
+
+/// Seconds on the monotonic clock, for the runners' deadlines.
+double monotonicSeconds();

@@ -1,4 +1,5 @@
 #include "support/pty.h"
+#include "support/process.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -13,12 +14,6 @@
 #include <cstring>
 
 namespace {
-
-double now() {
-    timespec time{};
-    clock_gettime(CLOCK_MONOTONIC, &time);
-    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_nsec) / 1e9;
-}
 
 // Reads whatever the terminal shows within `milliseconds`.
 void readScreen(PtySession& session, int milliseconds) {
@@ -79,14 +74,14 @@ bool startOnPty(PtySession& session, const std::vector<std::string>& command,
 }
 
 bool expect(PtySession& session, const std::string& text, double seconds) {
-    const double deadline = now() + seconds;
+    const double deadline = monotonicSeconds() + seconds;
     for (;;) {
         const std::size_t at = session.screen.find(text, session.seen);
         if (at != std::string::npos) {
             session.seen = at + text.size();
             return true;
         }
-        if (now() > deadline)
+        if (monotonicSeconds() > deadline)
             return false;
         readScreen(session, 20);
     }
@@ -104,9 +99,9 @@ void type(PtySession& session, const std::string& bytes) {
 }
 
 bool waitForKeyMode(PtySession& session, double seconds) {
-    const double deadline = now() + seconds;
+    const double deadline = monotonicSeconds() + seconds;
     while ((terminalMode(session).c_lflag & (ICANON | ECHO)) != 0) {
-        if (now() > deadline)
+        if (monotonicSeconds() > deadline)
             return false;
         readScreen(session, 10);
     }
@@ -125,9 +120,9 @@ bool sameMode(const termios& a, const termios& b) {
 }
 
 bool waitForEnd(PtySession& session, double seconds) {
-    const double deadline = now() + seconds;
+    const double deadline = monotonicSeconds() + seconds;
     while (!ended(session)) {
-        if (now() > deadline) {
+        if (monotonicSeconds() > deadline) {
             kill(session.child, SIGKILL);
             waitpid(session.child, nullptr, 0);
             session.child = -1;

@@ -13,12 +13,6 @@
 
 namespace {
 
-double now() {
-    timespec time{};
-    clock_gettime(CLOCK_MONOTONIC, &time);
-    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_nsec) / 1e9;
-}
-
 // Reads what the program has written within `seconds`; false once it has
 // closed its output.
 bool readSome(Session& session, double seconds) {
@@ -103,14 +97,14 @@ bool send(Session& session, const std::string& input) {
 }
 
 bool waitFor(Session& session, const std::string& text, double seconds) {
-    const double deadline = now() + seconds;
+    const double deadline = monotonicSeconds() + seconds;
     for (;;) {
         const std::size_t at = session.output.find(text, session.seen);
         if (at != std::string::npos) {
             session.seen = at + text.size();
             return true;
         }
-        const double left = deadline - now();
+        const double left = deadline - monotonicSeconds();
         if (left <= 0 || !readSome(session, left)) {
             return false;
         }
@@ -119,12 +113,12 @@ bool waitFor(Session& session, const std::string& text, double seconds) {
 
 bool finish(Session& session, double seconds) {
     closeInput(session);
-    const double deadline = now() + seconds;
-    while (now() < deadline && readSome(session, deadline - now())) {
+    const double deadline = monotonicSeconds() + seconds;
+    while (monotonicSeconds() < deadline && readSome(session, deadline - monotonicSeconds())) {
     }
     // Output closed: the program is ending; give it the rest of the time to exit.
     int status = 0;
-    while (now() < deadline) {
+    while (monotonicSeconds() < deadline) {
         const pid_t done = waitpid(session.pid, &status, WNOHANG);
         if (done == session.pid) {
             session.pid = -1;
