@@ -29,7 +29,8 @@ void printBanner(Console& console) {
                 << rule << "\n\n";
 }
 
-// True for A, false for J; asks again, silently, for any other line.
+// Sets newGame for A, clears it for J; asks again, silently, for any other
+// line. False at the end of input.
 bool startMenu(Console& console, bool& newGame) {
     console.out << "Valitse: \n A = Aloita uusi peli\n J = Jatka tallennettua peli\x84\n";
     std::string line;
