@@ -1,4 +1,3 @@
-#include <ctime>
 #include <iostream>
 
 #include "app/driver.h"
@@ -8,14 +7,6 @@
 #include "console/terminal.h"
 
 namespace {
-
-LocalTime localNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm parts{};
-    localtime_r(&now, &parts);
-    return LocalTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
-                     parts.tm_hour,        parts.tm_min,     parts.tm_sec};
-}
 
 // Runs the game on the process's console; on a UTF-8 terminal the console
 // streams translate, and the game itself sees code page 850 bytes either way.

@@ -25,3 +25,18 @@ bool appendToFile(const std::string& path, const std::string& bytes);
 /// Reads the whole file; false when it cannot be opened or read, or is not a
 /// regular file.
 bool readWholeFile(const std::string& path, std::string& bytes);
+
+/// Replaces `path` whole with `bytes`: writes them to the temporary file
+/// `path` + ".tmp" beside it, syncs that, renames it over `path` and syncs the
+/// directory, so `path` holds either its old bytes or the new ones, whole, at
+/// every instant. False when any step failed; `path` then keeps its old bytes
+/// and the temporary file is removed.
+bool replaceFile(const std::string& path, const std::string& bytes);
+
+/// Removes the file `path`; true when no file of that name is left (also
+/// when there was none).
+bool removeFile(const std::string& path);
+
+/// Gives the file `from` the name `to`, which must not exist yet: NameTaken
+/// when something of that name exists, and `from` then keeps its name.
+NewFileResult renameToNewName(const std::string& from, const std::string& to);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "format/stamps.h"
+
 /// Takes the locale named by the environment and tells whether its character
 /// set is UTF-8. The C library is left in its default locale afterwards, so
 /// nothing else in the program changes with the environment.
@@ -17,3 +19,6 @@ bool waitForKeyPress();
 
 /// The same on a UTF-8 terminal: a letter of several bytes is taken whole too.
 bool waitForUtf8KeyPress();
+
+/// The local date and time now, from the platform's calendar clock.
+LocalTime localNow();

@@ -10,6 +10,7 @@
 #include <clocale>
 #include <csignal>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "console/encoding.h"
@@ -198,4 +199,12 @@ bool waitForKeyPress() {
 
 bool waitForUtf8KeyPress() {
     return waitForKey(true);
+}
+
+LocalTime localNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm parts{};
+    ::localtime_r(&now, &parts);
+    return LocalTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
+                     parts.tm_hour,        parts.tm_min,     parts.tm_sec};
 }
