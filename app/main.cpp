@@ -22,6 +22,7 @@ int play(bool utf8) {
 }  // namespace
 
 int main() {
+    prepareConsole();
     std::ios::sync_with_stdio(false);
     std::cin.tie(nullptr);
     if (!environmentUsesUtf8()) {

@@ -2,6 +2,12 @@
 
 #include "format/stamps.h"
 
+/// Readies standard input and output for the run, before either is used:
+/// bytes pass both ways unchanged, and where they are a console (Windows) it
+/// takes and shows code page 850 and understands the screen-clearing bytes;
+/// the console is put back as it was when the program ends, also by Ctrl-C.
+void prepareConsole();
+
 /// Takes the locale named by the environment and tells whether its character
 /// set is UTF-8. The C library is left in its default locale afterwards, so
 /// nothing else in the program changes with the environment.

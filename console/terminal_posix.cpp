@@ -170,6 +170,11 @@ bool namesUtf8(const std::string& codeset) {
 
 }  // namespace
 
+void prepareConsole() {
+    // A POSIX terminal takes the bytes as they are; its character set is
+    // handled by the console streams.
+}
+
 bool environmentUsesUtf8() {
     std::string codeset;
     if (std::setlocale(LC_CTYPE, "") != nullptr) {

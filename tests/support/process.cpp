@@ -10,6 +10,8 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <sstream>
+#include <vector>
 
 namespace {
 
@@ -96,7 +98,20 @@ ProcessResult runProgram(const std::string& input, const ProcessOptions& options
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     setenv("LC_ALL", "C", 1);
-    execl(VASKI_BINARY, VASKI_BINARY, static_cast<char*>(nullptr));
+    // VASKI_PROGRAM names another command for the same program, such as the
+    // Windows build run under wine; its words are split on blanks.
+    const char* program = std::getenv("VASKI_PROGRAM");
+    std::istringstream words(program != nullptr ? program : VASKI_BINARY);
+    std::vector<std::string> command;
+    for (std::string word; words >> word;) {
+        command.push_back(word);
+    }
+    std::vector<char*> argv;
+    for (std::string& word : command) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    execvp(argv[0], argv.data());
     _exit(127);
 }
 

@@ -15,7 +15,8 @@ struct ProcessOptions {
     double timeoutSeconds = 10.0;  ///< killed after this long
 };
 
-/// Runs the built program with `input` on its standard input (a pipe, closed
+/// Runs the built program (or the command in the environment variable
+/// VASKI_PROGRAM, words split on blanks, when it is set) with `input` on its standard input (a pipe, closed
 /// at the end) and LC_ALL=C, and collects its output.
 ProcessResult runProgram(const std::string& input, const ProcessOptions& options = {});
 

@@ -1,8 +1,10 @@
 #include "support/test_support.h"
 
+#ifndef _WIN32
 #include <dirent.h>
 #include <stdlib.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <fstream>
@@ -53,6 +55,9 @@ LocalTime testTime(int day, int hour, int minute, int second) {
     return LocalTime{2026, 12, day, hour, minute, second};
 }
 
+// The scratch directory and the directory listing for Windows are in
+// scratch_win32.cpp.
+#ifndef _WIN32
 ScratchDir::ScratchDir() {
     std::string pattern = "/tmp/vaski_test_XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr) {
@@ -77,6 +82,8 @@ ScratchDir::~ScratchDir() {
     }
 }
 
+#endif
+
 std::string fileContents(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream content;
@@ -89,6 +96,7 @@ void writeFile(const std::string& path, const std::string& bytes) {
     file << bytes;
 }
 
+#ifndef _WIN32
 std::string filesStartingWith(const std::string& prefix) {
     std::vector<std::string> names;
     if (DIR* dir = opendir(".")) {
@@ -107,3 +115,4 @@ std::string filesStartingWith(const std::string& prefix) {
     }
     return joined;
 }
+#endif
