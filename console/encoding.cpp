@@ -185,9 +185,7 @@ struct ConvertedStreams::Buffers {
 
 ConvertedStreams::ConvertedStreams(std::istream& input, std::ostream& output,
                                    CharsetConversion& conversion)
-    : in(input),
-      out(output),
-      buffers(new Buffers(input.rdbuf(), output.rdbuf(), conversion)) {
+    : in(input), out(output), buffers(new Buffers(input.rdbuf(), output.rdbuf(), conversion)) {
     in.rdbuf(&buffers->decoding);
     out.rdbuf(&buffers->encoding);
 }
