@@ -31,6 +31,14 @@ std::string localeCodeset() {
     return "";
 }
 
+void closeAll(CharsetConversion& conversion) {
+    for (iconv_t* cd : {&conversion.toTerminal, &conversion.fromTerminal, &conversion.measuring}) {
+        if (*cd != NOT_OPEN)
+            ::iconv_close(*cd);
+        *cd = NOT_OPEN;
+    }
+}
+
 // Runs `cd` over the whole of `text`. Where a character cannot be converted it
 // writes '?' and goes on `skip(at, left)` bytes later.
 template <typename Skip>
@@ -138,13 +146,11 @@ std::string terminalCharset(bool outputIsTerminal) {
 }
 
 CharsetConversion::~CharsetConversion() {
-    for (const iconv_t cd : {toTerminal, fromTerminal, measuring}) {
-        if (cd != NOT_OPEN)
-            ::iconv_close(cd);
-    }
+    closeAll(*this);
 }
 
 bool openCharset(CharsetConversion& conversion, const std::string& charset) {
+    closeAll(conversion);  // what an earlier opening left open
     conversion.toTerminal = ::iconv_open(charset.c_str(), "CP850");
     conversion.fromTerminal = ::iconv_open("CP850", charset.c_str());
     conversion.measuring = ::iconv_open("WCHAR_T", charset.c_str());
