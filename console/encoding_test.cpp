@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdlib>
 
 #include "support/test_support.h"
@@ -35,6 +36,7 @@ TEST(Encoding, CharacterSetOfTheLocale) {
             unsetenv(variable);
         setenv(c.variable, c.value, 1);
         EXPECT_EQ(terminalCharset(c.terminal), c.charset) << c.value << c.terminal;
+        EXPECT_STREQ(std::setlocale(LC_CTYPE, nullptr), "C");  // text stays byte by byte
     }
     unsetenv("LOCPATH");
 }
