@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <streambuf>
 #include <string>
 
@@ -99,21 +100,19 @@ struct ClearingBuffer : std::streambuf {
     std::string pending;
 };
 
-// Lets the console itself understand the clearing sequence; where it cannot,
-// standard output clears through the console API instead.
-void enableClearing(HANDLE output) {
+// Lets the console itself understand the clearing sequence. False when it
+// cannot, so the clearing has to go through the console API.
+bool enableClearing(HANDLE output) {
     DWORD mode = 0;
     if (!isConsole(output, &mode)) {
-        return;
+        return true;  // a pipe or a file takes the bytes as they are
     }
-    if (::SetConsoleMode(output, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING)) {
-        saved.outputModeSet = true;
-        saved.outputMode = mode;
-        return;
+    if (!::SetConsoleMode(output, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING)) {
+        return false;
     }
-    std::cout.flush();
-    // Never freed: standard output is flushed through it after main returns.
-    std::cout.rdbuf(new ClearingBuffer(std::cout.rdbuf()));
+    saved.outputModeSet = true;
+    saved.outputMode = mode;
+    return true;
 }
 
 bool isModifierKey(WORD key) {
@@ -134,7 +133,13 @@ bool isModifierKey(WORD key) {
 
 }  // namespace
 
-void prepareConsole() {
+struct TerminalStreams::Platform {
+    std::ostream* out = nullptr;
+    std::streambuf* original = nullptr;
+    std::unique_ptr<ClearingBuffer> clearing;
+};
+
+TerminalStreams::TerminalStreams(std::istream&, std::ostream& out) : platform(new Platform) {
     // Binary mode: a line feed leaves as one byte, and a 0x1A byte in piped
     // input is a byte like any other, not the end of the input.
     _setmode(_fileno(stdin), _O_BINARY);
@@ -151,14 +156,24 @@ void prepareConsole() {
     saved.codePagesSet = true;
     ::SetConsoleCP(850);
     ::SetConsoleOutputCP(850);
-    enableClearing(output);
-    std::atexit(restoreConsole);
     ::SetConsoleCtrlHandler(restoreOnInterrupt, TRUE);
+    if (!enableClearing(output)) {
+        out.flush();
+        platform->out = &out;
+        platform->original = out.rdbuf();
+        platform->clearing.reset(new ClearingBuffer(platform->original));
+        out.rdbuf(platform->clearing.get());
+    }
 }
 
-bool environmentUsesUtf8() {
-    // The console speaks code page 850 for the whole run.
-    return false;
+TerminalStreams::~TerminalStreams() {
+    if (platform->out != nullptr) {
+        platform->out->flush();
+        platform->out->rdbuf(platform->original);
+    }
+    std::cout.flush();
+    restoreConsole();
+    ::SetConsoleCtrlHandler(restoreOnInterrupt, FALSE);
 }
 
 bool inputIsTerminal() {
@@ -181,10 +196,6 @@ bool waitForKeyPress() {
             return true;
         }
     }
-}
-
-bool waitForUtf8KeyPress() {
-    return waitForKeyPress();
 }
 
 LocalTime localNow() {
