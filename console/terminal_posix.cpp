@@ -28,6 +28,9 @@ constexpr int HANDLED_COUNT = 5;
 // How long the rest of a key that arrived cut short may take, in milliseconds.
 constexpr int KEY_REST_WAIT = 100;
 
+// Longer than any key's escape sequence: bytes beyond it are no key's rest.
+constexpr std::size_t LONGEST_KEY = 32;
+
 void setHandler(int signal, void (*handler)(int), struct sigaction* previous) {
     struct sigaction action {};
     action.sa_handler = handler;
@@ -91,7 +94,7 @@ void restoreSignalHandlers(const struct sigaction* previous) {
 // True while the bytes read so far are only the start of a key: a UTF-8 letter
 // cut short, or an escape sequence (arrow, function key) without its last byte.
 bool keyIncomplete(const std::string& key, bool utf8) {
-    if (key.size() >= 32)
+    if (key.size() >= LONGEST_KEY)
         return false;
     if (utf8 && utf8BytesMissing(key) > 0)
         return true;
