@@ -7,35 +7,6 @@
 
 #include "support/test_support.h"
 
-TEST(Readers, NumbersAreReadInBaseTenAndNeverWrap) {
-    const struct {
-        std::string line;
-        NumberKind kind;
-        std::uint32_t value;
-    } cases[] = {
-        {"12abc", NumberKind::Value, 12},
-        {"12 13", NumberKind::Value, 12},
-        {"007", NumberKind::Value, 7},
-        {"0x5", NumberKind::Value, 0},
-        {" \t\v75xyz", NumberKind::Value, 75},
-        {"+5", NumberKind::Value, 5},
-        {"-0", NumberKind::Value, 0},
-        {std::string(20, '0') + "4294967295", NumberKind::Value, 4294967295u},
-        {"-1", NumberKind::OutOfRange, 0},
-        {"4294967296", NumberKind::OutOfRange, 0},
-        {"99999999999999999999999", NumberKind::OutOfRange, 0},
-        {"", NumberKind::None, 0},
-        {"- 5", NumberKind::None, 0},
-        {"+-3", NumberKind::None, 0},
-        {"\2405", NumberKind::None, 0},  // 0xA0 is no blank here
-    };
-    for (const auto& c : cases) {
-        const ParsedNumber number = parseNumber(c.line);
-        EXPECT_EQ(number.kind, c.kind) << c.line;
-        EXPECT_EQ(number.value, c.value) << c.line;
-    }
-}
-
 // Each reader over typed lines: what it returns and prints. An accepted answer
 // leaves the line after it unread.
 TEST(Readers, AskUntilAnAcceptableLine) {

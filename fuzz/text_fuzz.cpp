@@ -1,5 +1,6 @@
 // The number reader and the text checks over arbitrary text and each of its
-// lines, compared with the C library's own reading of the same rules.
+// lines, compared with plain references: the C library's reading of a number,
+// and the whitespace of the C locale.
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -13,29 +14,28 @@ namespace {
 
 const char* const WHITESPACE = " \t\n\v\f\r";
 
-// strtoull skips the same whitespace in the C locale and reads base 10; a
-// negative number other than -0 is out of range whatever it wraps around to.
+// strtoull skips the same whitespace and reads base 10; a negative number
+// other than -0 is out of range whatever it wraps around to.
 ParsedNumber referenceNumber(const std::string& text) {
-    const char* begin = text.c_str();
     char* end = nullptr;
     errno = 0;
-    const unsigned long long value = std::strtoull(begin, &end, 10);
-    if (end == begin) {
+    const unsigned long long value = std::strtoull(text.c_str(), &end, 10);
+    if (end == text.c_str()) {
         return {};
     }
     const bool negative = text[text.find_first_not_of(WHITESPACE)] == '-';
-    return errno == ERANGE || value > LARGEST_NUMBER || (negative && value != 0)
-               ? ParsedNumber{NumberKind::OutOfRange, 0}
-               : ParsedNumber{NumberKind::Value, static_cast<std::uint32_t>(value)};
+    if (errno == ERANGE || value > LARGEST_NUMBER || (negative && value != 0)) {
+        return {NumberKind::OutOfRange, 0};
+    }
+    return {NumberKind::Value, static_cast<std::uint32_t>(value)};
 }
 
 void checkText(const std::string& text) {
     const std::size_t first = text.find_first_not_of(WHITESPACE);
-    const std::string cut = first == std::string::npos
-                                ? ""
-                                : text.substr(first, text.find_last_not_of(WHITESPACE) - first + 1);
-    require(trimmed(text) == cut, "trimmed drops exactly the whitespace at both ends");
-    require(isBlank(text) == cut.empty(), "a text is blank when trimming empties it");
+    const std::size_t last = text.find_last_not_of(WHITESPACE);
+    const std::string cut = first == std::string::npos ? "" : text.substr(first, last - first + 1);
+    require(trimmed(text) == cut && isBlank(text) == cut.empty(),
+            "trimming drops exactly the whitespace at both ends, and blank texts become empty");
     std::string upper = text;
     for (char& c : upper) {
         c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;

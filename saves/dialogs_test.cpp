@@ -30,7 +30,8 @@ TEST(Dialogs, SavingAndResuming) {
         {"the only saved game is resumed unasked and keeps its start",
          ILTA,
          "J\nL\n\n",
-         {std::string("Valintasi (A/J): \n") + CLEAR + cp850("Tilanne kierroksen 2 jälkeen: \n\n"), "\f", "\f",
+         {std::string("Valintasi (A/J): \n") + CLEAR + cp850("Tilanne kierroksen 2 jälkeen: \n\n"),
+          "\f", "\f",
           "Vaskipiikkikisa: Ilta\nTulokset 5.12.2026 klo 19:05:12 - 6.12.2026 klo 19:02:44\n"}},
         {"of three saved games only a number in the list is taken",
          record("Aamu (6.12.2026, kierros 2)") + ILTA + record(cp850("Yö (6.12.2026, kierros 2)")),
@@ -45,9 +46,10 @@ TEST(Dialogs, SavingAndResuming) {
          ILTA.substr(0, ILTA.find("7 10") + 4),
          "J\nAnna\n\n\n3\n",
          {"Valintasi (A/J): \nVIRHE: Lataus ei onnistunut. Aloitetaan uusi peli.\n\n" +
-          SETUP_HEADING +
-          cp850("Anna heittäjä 1: Anna heittäjä 2: \nAnna maksimitulos (oletus = 50): ") + CLEAR +
-          "Kierros 1 alkaa. \n", "1. Anna: "}},
+              SETUP_HEADING +
+              cp850("Anna heittäjä 1: Anna heittäjä 2: \nAnna maksimitulos (oletus = 50): ") +
+              CLEAR + "Kierros 1 alkaa. \n",
+          "1. Anna: "}},
         {"the name is asked until not blank, then kept as typed for every save",
          "",
          "Matti\n\n\n5\nT\n\n   \n  Peli (A)  \n\nT\n\n",

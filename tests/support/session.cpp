@@ -20,21 +20,6 @@ double now() {
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-// Reads what the program shows within `milliseconds`: the byte count, 0 when
-// nothing came, -1 once the output has ended.
-int readSome(Session& session, int milliseconds) {
-    pollfd fd{session.fromProgram, POLLIN, 0};
-    if (poll(&fd, 1, milliseconds) <= 0) {
-        return 0;
-    }
-    char buffer[65536];
-    const ssize_t count = read(session.fromProgram, buffer, sizeof buffer);
-    if (count > 0) {
-        session.output.append(buffer, static_cast<std::size_t>(count));
-    }
-    return count > 0 ? static_cast<int>(count) : count < 0 && errno == EINTR ? 0 : -1;
-}
-
 [[noreturn]] void exec(std::vector<std::string> words) {
     std::vector<char*> argv;
     for (std::string& word : words) {
@@ -49,9 +34,7 @@ int readSome(Session& session, int milliseconds) {
 
 Session::~Session() {
     for (const int fd : {toProgram, fromProgram, terminal}) {
-        if (fd >= 0) {
-            close(fd);
-        }
+        close(fd);
     }
     if (pid > 0) {
         kill(pid, SIGKILL);
@@ -72,15 +55,15 @@ bool start(Session& session, const std::string& directory) {
         dup2(out[1], STDOUT_FILENO);
         setenv("LC_ALL", "C", 1);
         const char* program = std::getenv("VASKI_PROGRAM");
-        std::istringstream words(program != nullptr ? program : VASKI_BINARY);
-        std::vector<std::string> command;
-        for (std::string word; words >> word;) {
-            command.push_back(word);
+        std::istringstream line(program != nullptr ? program : VASKI_BINARY);
+        std::vector<std::string> words;
+        for (std::string word; line >> word;) {
+            words.push_back(word);
         }
-        if (chdir(directory.c_str()) != 0 || command.empty()) {
+        if (chdir(directory.c_str()) != 0 || words.empty()) {
             _exit(126);
         }
-        exec(command);
+        exec(words);
     }
     close(in[0]);
     close(out[1]);
@@ -114,18 +97,27 @@ bool send(Session& session, const std::string& input) {
     return true;
 }
 
+int readSome(Session& session, int milliseconds) {
+    pollfd fd{session.fromProgram, POLLIN, 0};
+    if (poll(&fd, 1, milliseconds) <= 0) {
+        return 0;
+    }
+    char buffer[65536];
+    const ssize_t count = read(session.fromProgram, buffer, sizeof buffer);
+    session.output.append(buffer, count > 0 ? static_cast<std::size_t>(count) : 0);
+    return count > 0 ? static_cast<int>(count) : count < 0 && errno == EINTR ? 0 : -1;
+}
+
 bool waitFor(Session& session, const std::string& text, double seconds) {
     const double deadline = now() + seconds;
-    for (;;) {
-        const std::size_t at = session.output.find(text, session.seen);
-        if (at != std::string::npos) {
-            session.seen = at + text.size();
-            return true;
-        }
+    std::size_t at;
+    while ((at = session.output.find(text, session.seen)) == std::string::npos) {
         if (now() > deadline || readSome(session, 20) < 0) {
             return false;
         }
     }
+    session.seen = at + text.size();
+    return true;
 }
 
 bool finish(Session& session, double seconds) {
@@ -135,7 +127,7 @@ bool finish(Session& session, double seconds) {
     int status = 0;
     while (waitpid(session.pid, &status, WNOHANG) != session.pid) {
         if (now() > deadline) {
-            return false;  // killed by the destructor
+            return false;  // the destructor kills it
         }
         readSome(session, 20);
     }
@@ -143,28 +135,5 @@ bool finish(Session& session, double seconds) {
     while (readSome(session, 50) > 0) {
     }
     session.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    session.endSignal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-    return true;
-}
-
-bool waitForKeyMode(Session& session, double seconds) {
-    const double deadline = now() + seconds;
-    while ((terminalMode(session).c_lflag & (ICANON | ECHO)) != 0) {
-        if (now() > deadline) {
-            return false;
-        }
-        readSome(session, 10);
-    }
-    return true;
-}
-
-termios terminalMode(const Session& session) {
-    termios mode{};
-    tcgetattr(session.terminal, &mode);
-    return mode;
-}
-
-bool sameMode(const termios& a, const termios& b) {
-    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
-           a.c_lflag == b.c_lflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
+    return WIFEXITED(status);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <sys/types.h>
-#include <termios.h>
 
 #include <string>
 #include <vector>
@@ -22,7 +21,6 @@ struct Session {
     std::string output;    ///< everything shown so far (on a terminal, the echo too)
     std::size_t seen = 0;  ///< where the next waitFor starts looking
     int exitStatus = -1;   ///< set by finish when the program exited by itself
-    int endSignal = 0;     ///< set by finish when a signal ended it
 };
 
 /// Starts the program on pipes in `directory`, with LC_ALL=C: the words of the
@@ -38,19 +36,14 @@ bool startOnTerminal(Session& session, const std::vector<std::string>& command,
 /// Writes `input` to the program; true when all of it went.
 bool send(Session& session, const std::string& input);
 
+/// Reads what the program shows within `milliseconds`: the byte count, 0 when
+/// nothing came, -1 once its output has ended.
+int readSome(Session& session, int milliseconds);
+
 /// Reads output until `text` appears after the previous match, then moves the
 /// search past it. False when the output ends or `seconds` pass first.
 bool waitFor(Session& session, const std::string& text, double seconds = 5.0);
 
 /// Closes the input (a terminal stays open) and waits for the program to end,
-/// reading its output; kills it after `seconds`. True when it ended by itself.
+/// reading its output; kills it after `seconds`. True when it exited by itself.
 bool finish(Session& session, double seconds = 5.0);
-
-/// Waits until the terminal reads keys one by one (line mode and echo off).
-bool waitForKeyMode(Session& session, double seconds = 5.0);
-
-/// The terminal's mode now.
-termios terminalMode(const Session& session);
-
-/// True when the two modes agree in every flag and control character.
-bool sameMode(const termios& a, const termios& b);

@@ -1,12 +1,13 @@
 #include "support/test_support.h"
 
-#include <dirent.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 
@@ -14,33 +15,15 @@
 
 namespace {
 
-// The six letters in UTF-8, in the order of the byte tables below.
-const char* const LETTERS[] = {"ä", "ö", "å", "Ä", "Ö", "Å"};
-
+// The bytes are those of ä ö å Ä Ö Å, in this order.
 std::string replaceLetters(std::string text, const char* bytes) {
+    const char* const letters[] = {"ä", "ö", "å", "Ä", "Ö", "Å"};
     for (int i = 0; i < 6; ++i) {
-        const std::string from = LETTERS[i];
-        for (std::size_t at = text.find(from); at != std::string::npos;
-             at = text.find(from, at + 1)) {
-            text.replace(at, from.size(), 1, bytes[i]);
+        for (std::size_t at = 0; (at = text.find(letters[i], at)) != std::string::npos; ++at) {
+            text.replace(at, 2, 1, bytes[i]);
         }
     }
     return text;
-}
-
-std::vector<std::string> namesIn(const std::string& directory) {
-    std::vector<std::string> names;
-    if (DIR* dir = opendir(directory.c_str())) {
-        while (const dirent* entry = readdir(dir)) {
-            const std::string name = entry->d_name;
-            if (name != "." && name != "..") {
-                names.push_back(name);
-            }
-        }
-        closedir(dir);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 }  // namespace
@@ -56,10 +39,7 @@ std::string latin1(const std::string& utf8) {
 }
 
 ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points, bool withdrawn) {
-    ThrowerRecord record = makeThrower(name);
-    record.points = std::move(points);
-    record.withdrawn = withdrawn;
-    return record;
+    return ThrowerRecord{std::move(points), name, withdrawn};
 }
 
 LocalTime testTime(int day, int hour, int minute, int second) {
@@ -77,18 +57,19 @@ bool sameState(const GameState& a, const GameState& b) {
 }
 
 bool isPlayable(const GameState& state) {
+    const auto valid = [](std::uint32_t entry) {
+        return entry <= HIGHEST_MAX_SCORE || entry == NO_RESULT;
+    };
     return state.maxScore >= 1 && state.maxScore <= HIGHEST_MAX_SCORE &&
            std::all_of(state.throwers.begin(), state.throwers.end(), [&](const ThrowerRecord& t) {
                return t.points.size() == state.round &&
-                      std::all_of(t.points.begin(), t.points.end(), [](std::uint32_t entry) {
-                          return entry <= HIGHEST_MAX_SCORE || entry == NO_RESULT;
-                      });
+                      std::all_of(t.points.begin(), t.points.end(), valid);
            });
 }
 
 std::size_t occurrences(const std::string& text, const std::string& part) {
     std::size_t found = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+    for (std::size_t at = 0; (at = text.find(part, at)) != std::string::npos; ++at) {
         ++found;
     }
     return found;
@@ -102,34 +83,23 @@ void require(bool holds, const char* what) {
 }
 
 ScratchDir::ScratchDir() {
-    const char* tmp = std::getenv("TMPDIR");
-    path = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/vaski_test_XXXXXX";
-    char* here = getcwd(nullptr, 0);
-    previous = here != nullptr ? here : "/";
-    std::free(here);
-    if (mkdtemp(path.data()) == nullptr || chdir(path.c_str()) != 0) {
-        throw std::runtime_error("no scratch directory");
+    previous = std::filesystem::current_path();
+    path = (std::filesystem::temp_directory_path() / "vaski_test_XXXXXX").string();
+    if (mkdtemp(path.data()) == nullptr) {
+        throw std::runtime_error("no scratch directory in " + path);
     }
+    std::filesystem::current_path(path);
 }
 
-// The tests make plain files, links, pipes and empty directories, one level deep.
 ScratchDir::~ScratchDir() {
-    if (chdir(previous.c_str()) != 0) {
-        std::perror(previous.c_str());
-    }
-    for (const std::string& name : namesIn(path)) {
-        const std::string full = path + "/" + name;
-        if (unlink(full.c_str()) != 0) {
-            rmdir(full.c_str());
-        }
-    }
-    rmdir(path.c_str());
+    std::error_code ignored;
+    std::filesystem::current_path(previous, ignored);
+    std::filesystem::remove_all(path, ignored);
 }
 
 std::string fileContents(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
     std::ostringstream content;
-    content << file.rdbuf();
+    content << std::ifstream(path, std::ios::binary).rdbuf();
     return content.str();
 }
 
@@ -138,11 +108,14 @@ void writeFile(const std::string& path, const std::string& bytes) {
 }
 
 std::string filesStartingWith(const std::string& prefix) {
+    std::set<std::string> names;
+    std::error_code ignored;  // a removed working directory holds nothing
+    for (const auto& entry : std::filesystem::directory_iterator(".", ignored)) {
+        names.insert(entry.path().filename().string());
+    }
     std::string joined;
-    for (const std::string& name : namesIn(".")) {
-        if (name.compare(0, prefix.size(), prefix) == 0) {
-            joined += name + "\n";
-        }
+    for (const std::string& name : names) {
+        joined += name.compare(0, prefix.size(), prefix) == 0 ? name + "\n" : "";
     }
     return joined;
 }

@@ -38,15 +38,15 @@ bool sameState(const GameState& a, const GameState& b);
 /// NO_RESULT, and the maximum score lies in 1..1000.
 bool isPlayable(const GameState& state);
 
-/// How often `part` occurs in `text`, overlaps counted.
+/// How often `part` occurs in `text`.
 std::size_t occurrences(const std::string& text, const std::string& part);
 
-/// For the fuzz targets: stops the run with `what` when a property does not
-/// hold, so the fuzzer keeps the input that broke it.
+/// For the fuzz targets: stops the run when a property does not hold, so the
+/// fuzzer keeps the input that broke it.
 void require(bool holds, const char* what);
 
 /// A fresh empty directory (under TMPDIR, else /tmp) made the working
-/// directory for the value's life, removed with everything in it afterwards.
+/// directory for the value's life, then removed with what the tests made in it.
 struct ScratchDir {
     ScratchDir();
     ~ScratchDir();
