@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "support/test_support.h"
@@ -29,20 +28,6 @@ TEST(Console, LinesEndAtTheLineFeedAndTheEndIsReportedEachTime) {
         EXPECT_FALSE(readLine(console, line));
         EXPECT_EQ(console.endReports, 2u);
     }
-}
-
-TEST(Console, WhatWasPrintedIsShownBeforeTheProgramWaitsForALine) {
-    ScratchDir dir;
-    std::ofstream out("screen");
-    std::istringstream in("Matti\n");
-    Console console{in, out};
-    std::string line;
-    ASSERT_TRUE(ask(console, "Nimi: ", line) && line == "Matti");
-    EXPECT_EQ(fileContents("screen"), "Nimi: ");
-    out << "loppu";
-    clearScreen(console);
-    EXPECT_FALSE(readLine(console, line));
-    EXPECT_EQ(fileContents("screen"), std::string("Nimi: loppu") + CLEAR);
 }
 
 // Without a terminal the pause takes one line; on a terminal, one key, and a

@@ -50,6 +50,11 @@ TEST(Dialogs, SavingAndResuming) {
               cp850("Anna heittäjä 1: Anna heittäjä 2: \nAnna maksimitulos (oletus = 50): ") +
               CLEAR + "Kierros 1 alkaa. \n",
           "1. Anna: "}},
+        {"a later whole record of the same header is loaded after a cut-off one",
+         ILTA.substr(0, ILTA.find("7 10") + 4) + "\n" + ILTA,
+         "J\n1\n",
+         {"  1: Ilta (6.12.2026, kierros 2)\n  2: Ilta (6.12.2026, kierros 2)\nValintasi: " +
+          std::string(CLEAR) + cp850("Tilanne kierroksen 2 jälkeen")}},
         {"the name is asked until not blank, then kept as typed for every save",
          "",
          "Matti\n\n\n5\nT\n\n   \n  Peli (A)  \n\nT\n\n",

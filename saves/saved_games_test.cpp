@@ -69,6 +69,10 @@ TEST(SavedGames, IltaIsSavedAsItsFifteenLinesAndComesBackWhole) {
         writeFile(SAVED_GAMES_FILE, bytes);
         EXPECT_TRUE(listed().empty()) << bytes;
     }
+    // A save starts on a line of its own, also after a file of one byte.
+    writeFile(SAVED_GAMES_FILE, "x");
+    ASSERT_TRUE(appendSavedGame(ILTA, "6.12.2026", SAVED_GAMES_FILE));
+    EXPECT_EQ(fileContents(SAVED_GAMES_FILE), "x\n" + ILTA_RECORD);
 }
 
 TEST(SavedGames, RecordsThatNoSaveWritesAreRefused) {
