@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <regex>
 
 #include "saves/record_reader.h"
 #include "support/game_run.h"
@@ -43,6 +44,7 @@ std::vector<std::string> listed() {
 }
 
 const std::string SAVE_FAILED = "Tallentaminen ei onnistunut. \n" + PAUSE + CLEAR;
+const std::string WRITTEN = "Tulokset tallennettu tiedostoon:\n";
 const std::string RESULTS_FAILED =
     "Tulosten tallentaminen ei onnistunut. Ohjelma lopetetaan. \n" + PAUSE;
 
@@ -53,11 +55,8 @@ TEST(SavedGames, IltaIsSavedAsItsFifteenLinesAndComesBackWhole) {
     EXPECT_EQ(listed(), std::vector<std::string>{"kept when nothing can be read"});
     ASSERT_TRUE(appendSavedGame(ILTA, "6.12.2026", SAVED_GAMES_FILE));
     EXPECT_EQ(fileContents(SAVED_GAMES_FILE), ILTA_RECORD);
-    std::string crlf;
-    for (const char byte : ILTA_RECORD) {
-        crlf += byte == '\n' ? std::string("\r\n") : std::string(1, byte);
-    }
-    for (const std::string& bytes : {ILTA_RECORD, crlf}) {
+    for (const std::string& bytes :
+         {ILTA_RECORD, std::regex_replace(ILTA_RECORD, std::regex("\n"), "\r\n")}) {
         writeFile(SAVED_GAMES_FILE, bytes);
         EXPECT_EQ(listed(), std::vector<std::string>{ILTA_ENTRY});
         const auto [loaded, state] = load(ILTA_ENTRY, GameState{});
@@ -207,16 +206,14 @@ TEST(FileFaults, NoFileAtTheSavedGamesNameOrNoWorkingDirectory) {
         int (*make)();
         std::string ending;
     } cases[] = {
-        {"directory", [] { return mkdir(SAVED_GAMES_FILE, 0777); }, "Tulokset tallennettu"},
-        {"/dev/full", [] { return symlink("/dev/full", SAVED_GAMES_FILE); },
-         "Tulokset tallennettu"},
-        {"/dev/zero", [] { return symlink("/dev/zero", SAVED_GAMES_FILE); },
-         "Tulokset tallennettu"},
-        {"/dev/null", [] { return symlink("/dev/null", SAVED_GAMES_FILE); },
-         "Tulokset tallennettu"},
-        {"named pipe", [] { return mkfifo(SAVED_GAMES_FILE, 0666); }, "Tulokset tallennettu"},
-        {"working directory removed",
-         [] { return mkdir("peli", 0777) | chdir("peli") | rmdir("../peli"); }, RESULTS_FAILED},
+        // clang-format off
+        {"directory", [] { return mkdir(SAVED_GAMES_FILE, 0777); }, WRITTEN},
+        {"/dev/full", [] { return symlink("/dev/full", SAVED_GAMES_FILE); }, WRITTEN},
+        {"/dev/zero", [] { return symlink("/dev/zero", SAVED_GAMES_FILE); }, WRITTEN},
+        {"/dev/null", [] { return symlink("/dev/null", SAVED_GAMES_FILE); }, WRITTEN},
+        {"named pipe", [] { return mkfifo(SAVED_GAMES_FILE, 0666); }, WRITTEN},
+        {"no working directory", [] { return mkdir("a", 0777) | chdir("a") | rmdir("../a"); }, RESULTS_FAILED},
+        // clang-format on
     };
     for (const auto& c : cases) {
         ScratchDir dir;
@@ -259,8 +256,7 @@ TEST(FileFaults, FileSizeLimitCutsTheSaveAndTheResultsAnywhere) {
                   saved == recordSize ? 1u : 0u);
         EXPECT_EQ(occurrences(output, SAVE_FAILED), saved < recordSize ? 1u : 0u) << limit;
         EXPECT_EQ(written, std::min(limit, resultsSize)) << limit;
-        EXPECT_EQ(occurrences(output, "Tulokset tallennettu tiedostoon:\n"),
-                  written == resultsSize ? 1u : 0u);
+        EXPECT_EQ(occurrences(output, WRITTEN), written == resultsSize ? 1u : 0u);
         EXPECT_EQ(occurrences(output, RESULTS_FAILED), written < resultsSize ? 1u : 0u) << limit;
     }
 }
