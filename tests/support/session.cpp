@@ -87,14 +87,8 @@ bool startOnTerminal(Session& session, const std::vector<std::string>& command,
 }
 
 bool send(Session& session, const std::string& input) {
-    for (std::size_t sent = 0; sent < input.size();) {
-        const ssize_t count = write(session.toProgram, input.data() + sent, input.size() - sent);
-        if (count < 0 && errno != EINTR) {
-            return false;
-        }
-        sent += count > 0 ? static_cast<std::size_t>(count) : 0;
-    }
-    return true;
+    const ssize_t count = write(session.toProgram, input.data(), input.size());
+    return count == static_cast<ssize_t>(input.size());
 }
 
 int readSome(Session& session, int milliseconds) {

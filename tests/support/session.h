@@ -33,7 +33,8 @@ bool start(Session& session, const std::string& directory = ".");
 bool startOnTerminal(Session& session, const std::vector<std::string>& command,
                      const std::string& setting);
 
-/// Writes `input` to the program; true when all of it went.
+/// Writes `input` (a few lines, so one write) to the program; true when all
+/// of it went.
 bool send(Session& session, const std::string& input);
 
 /// Reads what the program shows within `milliseconds`: the byte count, 0 when
