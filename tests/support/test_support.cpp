@@ -1,7 +1,5 @@
 #include "support/test_support.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
