@@ -80,18 +80,21 @@ TEST(SavedGames, RecordsThatNoSaveWritesAreRefused) {
         bool loads;
     } cases[] = {
         // clang-format off
-        {"1", "1", "1", "Matti", "0", true},       {"1", "1000", "1", "Matti", "1000", true},
-        {"1", "50", "1", "Matti", "1001", true},   {"-1", "50", "1", "Matti", "5", false},
-        {"x", "50", "1", "Matti", "5", false},     {"1", "50", "-1", "Matti", "5", false},
-        {"1", "0", "1", "Matti", "5", false},      {"1", "1001", "1", "Matti", "5", false},
-        {"1", "50", "1", "Matti", "1002", false},  {"1", "50", "1", "Matti", "4294967297", false},
-        {"1", "50", "1", "Matti", "-5", false},    {"1", "50", "1", "Matti", "x", false},
+        {"0", "50", "1", "Matti", "", true},       {"1", "1", "1", "Matti", "0", true},
+        {"1", "1000", "1", "Matti", "1000", true}, {"1", "50", "1", "Matti", "1001", true},
+        {"-1", "50", "1", "Matti", "5", false},    {"x", "50", "1", "Matti", "5", false},
+        {"1", "50", "-1", "Matti", "5", false},    {"1", "0", "1", "Matti", "5", false},
+        {"1", "1001", "1", "Matti", "5", false},   {"1", "50", "1", "Matti", "1002", false},
+        {"1", "50", "1", "Matti", "4294967297", false}, {"1", "50", "1", "Matti", "-5", false},
+        {"1", "50", "1", "Matti", "x", false},
         // Counts far beyond the data behind them fail on the missing data.
-        {"1", "50", "4000000000", "Matti", "5", false}, {"4000000000", "50", "1", "Matti", "5", false},
+        {"1", "50", "4000000000", "Matti", "5", false},
+        {"4000000000", "50", "1", "Matti", "5", false},
         // Without throwers nothing backs the round count: no game reaches more.
         {"1000000", "50", "0", "Matti", "5", true}, {"1000001", "50", "0", "Matti", "5", false},
         // A short name that is blank would open a record of its own when saved at round 0.
-        {"1", "50", "1", " ", "5", false}, {"1", "50", "1", std::string(15, '\r') + "Eero", "5", false},
+        {"1", "50", "1", " ", "5", false},
+        {"1", "50", "1", std::string(15, '\r') + "Eero", "5", false},
         // clang-format on
     };
     ScratchDir dir;
@@ -212,7 +215,8 @@ TEST(FileFaults, NoFileAtTheSavedGamesNameOrNoWorkingDirectory) {
         {"/dev/zero", [] { return symlink("/dev/zero", SAVED_GAMES_FILE); }, WRITTEN},
         {"/dev/null", [] { return symlink("/dev/null", SAVED_GAMES_FILE); }, WRITTEN},
         {"named pipe", [] { return mkfifo(SAVED_GAMES_FILE, 0666); }, WRITTEN},
-        {"no working directory", [] { return mkdir("a", 0777) | chdir("a") | rmdir("../a"); }, RESULTS_FAILED},
+        {"no working directory", [] { return mkdir("a", 0777) | chdir("a") | rmdir("../a"); },
+         RESULTS_FAILED},
         // clang-format on
     };
     for (const auto& c : cases) {
