@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ctime>
 #include <regex>
 #include <string>
 
@@ -58,8 +59,17 @@ TEST(Game, PlayedSavedResumedAndEnded) {
                    "Valintasi (S/N/H/U/T/L): Pelitilanne tallennettu.\n",
                    "tiedostoon:\nvaskipiikkikisa_tulokset_D_T.txt\n" + PAUSE});
     EXPECT_EQ(second.find(cp850("Anna heittäjä")), std::string::npos);
+    // The dates are today's, by the test's own clock.
+    const std::time_t now = std::time(nullptr);
+    std::tm today{};
+    localtime_r(&now, &today);
+    const std::string saved = fileContents("vaskipiikkikisa_tallennukset.dat");
     EXPECT_EQ(
-        plain(fileContents("vaskipiikkikisa_tallennukset.dat")),
+        occurrences(saved, std::to_string(today.tm_mday) + "." + std::to_string(today.tm_mon + 1) +
+                               "." + std::to_string(today.tm_year + 1900)),
+        4u);
+    EXPECT_EQ(
+        plain(saved),
         "\n\nIlta (D, kierros 2)\n2\nD\nT\n50\n3\nMatti\n0\n5 4 \nLiisa\n0\n7 1001 \nEero\n0\n"
         "1001 1001 \n\n\n\nIlta (D, kierros 3)\n3\nD\nT\n50\n3\nMatti\n0\n5 4 3 \nLiisa\n0\n"
         "7 1001 8 \nEero\n0\n1001 1001 9 \n\n");
