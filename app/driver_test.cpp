@@ -101,9 +101,6 @@ TEST(Driver, Dialogues) {
               "Liisa          0       0        0.00       0         0         0.00 \n"
               "Pekka          2       2        2.00       2         2         0.00 \n",
           menuEnd}},
-        {"a game without throwers still counts its rounds",
-         "\n\n\n\n",
-         {roundHeader("1") + standingsTitle("1"), roundHeader("3") + standingsTitle("3"), menuEnd}},
         {"N prints the history and the menu below the screen; U shows the standings again; L "
          "writes the results and ends after the pause",
          "Anna\nEero\nJo\n\n\n45\n30\nJ\n\n20\n45\n45\nn\nu\nLiisa\nl\nkey\n",
