@@ -67,14 +67,14 @@ TEST(Driver, Dialogues) {
         std::string script;
         std::vector<std::string> fragments;
     } cases[] = {
-        {"set-up: names trimmed, a short name taken ignoring the case of a to z, maximum 1 to 1000",
+        {"set-up: names trimmed, a short name taken ignoring the case of a to z, maximum from 1",
          cp850("  Matti  \nMATTI\nÄijä\näijä\nPunainen Joukkue\npunainen joukku\n"
-               "PUNAINEN JOUKKUE 2\nPunainen Jouk\n\n0\n1001\n1000\n1\n2\n3\n4\n5\n"),
+               "PUNAINEN JOUKKUE 2\nPunainen Jouk\n\n0\n1001\n1\n1\n0\n1\n1\n0\n"),
          {cp850("Anna heittäjä 1: Anna heittäjä 2: ") + taken +
               cp850("Anna heittäjä 2: Anna heittäjä 3: Anna heittäjä 4: Anna heittäjä 5: ") +
               taken + cp850("Anna heittäjä 5: ") + taken +
               cp850("Anna heittäjä 5: Anna heittäjä 6: \n") + maximum + outOfRange + maximum +
-              outOfRange + maximum + CLEAR + roundHeader("1", "1000") +
+              outOfRange + maximum + CLEAR + roundHeader("1", "1") +
               cp850("1. Matti: 2. Äijä: 3. äijä: 4. Punainen Joukku: 5. Punainen Jouk: ") + CLEAR,
           menuEnd}},
         {"round menu: S, s, blank and empty start the next round, other answers ask again",
@@ -119,6 +119,11 @@ TEST(Driver, Dialogues) {
         const GameRun run = playGame(c.script);
         expectInOrder(run.output, c.fragments);
         EXPECT_EQ(run.exitStatus, 0);
+        // The results file, when L wrote one, dates the game from its start.
+        const std::string results = fileContents("vaskipiikkikisa_tulokset_20261206_19.02.44.txt");
+        EXPECT_EQ(
+            results.substr(0, results.find("\n\n")),
+            results.empty() ? "" : "Vaskipiikkikisa\nTulokset 6.12.2026 klo 19:02:44 - 19:02:44");
     }
 }
 
