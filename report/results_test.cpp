@@ -10,13 +10,14 @@ namespace {
 
 constexpr std::uint32_t X = NO_RESULT;
 
-// Started 6.12.2026 at 23:40:10; Åsa withdrew in round 2, Jöns skipped round 1.
+// Started 6.12.2026 at 23:40:10; Åsa withdrew in round 2, Jöns skipped round 1,
+// and nobody scored above 0 in round 3.
 GameState kesakisa() {
     GameState state;
-    state.throwers = {thrower("Anna", {45, 20}), thrower("Eero", {30, 45}),
-                      thrower(cp850("Jöns Ståhl"), {X, 45}),
-                      thrower(cp850("Åsa Öberg-Jäävuori"), {10, X}, true)};
-    state.round = 2;
+    state.throwers = {thrower("Anna", {45, 20, 0}), thrower("Eero", {30, 45, 0}),
+                      thrower(cp850("Jöns Ståhl"), {X, 45, X}),
+                      thrower(cp850("Åsa Öberg-Jäävuori"), {10, X, X}, true)};
+    state.round = 3;
     state.gameName = cp850("Äänekosken kesäkisa");
     state.startDate = "6.12.2026";
     state.startTime = "23:40:10";
@@ -33,15 +34,17 @@ TEST(ResultsFileText, WholeFileOfAGameEndedAfterMidnight) {
                "Kierros   Anna  Eero  Jöns Ståhl  Åsa Öberg-Jäävu     Yhteensä\n" +
                std::string(65, '-') +
                "\n1         45    30    -           10                  85\n"
-               "2         20    45    45          -                   110\n\n\n"
+               "2         20    45    45          -                   110\n"
+               "3         0     0     -           -                   0\n\n\n"
                "Kierrosten voittajat: \n"
                "  Kierros 1: Anna tuloksella 45\n"
-               "  Kierros 2: Eero & Jöns Ståhl tuloksella 45\n\n\n"
+               "  Kierros 2: Eero & Jöns Ståhl tuloksella 45\n"
+               "  Kierros 3: Ei parasta tulosta.\n\n\n"
                "Lopulliset tulokset: \n\n"
                "Nimi:          Paras:  Huonoin: Keskiarvo: Yhteensä: Mediaani: Varianssi: \n" +
                std::string(76, '-') +
-               "\nAnna           45      20       32.50      65        32.5      17.67\n"
-               "Eero           45      30       37.50      75        37.5      10.60\n"
+               "\nAnna           45      0        21.66      65        20        31.88\n"
+               "Eero           45      0        25.00      75        30        32.40\n"
                "Jöns Ståhl     45      45       45.00      45        45        0.00 \n"
                "Åsa Öberg-Jäävu10      10       10.00      10        10        0.00 \n\n"
                "Tilastoja: \n" +
@@ -51,7 +54,7 @@ TEST(ResultsFileText, WholeFileOfAGameEndedAfterMidnight) {
                "Parhaan tuloksen heittäjä: Anna & Eero & Jöns Ståhl\n"
                "Tasaisin heittäjä:         Jöns Ståhl & Åsa Öberg-Jäävu\n"
                "Paras kierros:             2 yhteistuloksella 110\n"
-               "Huonoin kierros:           1 yhteistuloksella 85\n\n"));
+               "Huonoin kierros:           3 yhteistuloksella 0\n\n"));
 }
 
 // What command L prints for a game without a name ended on its start day.
