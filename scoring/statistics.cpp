@@ -23,7 +23,8 @@ std::string label(const char* text) {
     return padRight(text, LABEL_WIDTH);
 }
 
-std::string points(double value) {
+// Whole points, held exactly in a ranking's double, as digits.
+std::string pointsText(double value) {
     return unsignedToText(static_cast<std::uint32_t>(value));
 }
 
@@ -43,8 +44,8 @@ std::string roundLines(const std::vector<ThrowerRecord>& throwers, std::uint32_t
         worstRound.names = NO_BEST_ROUND;
     }
     return label("Paras kierros:") + bestRound.names + " yhteistuloksella " +
-           points(bestRound.best) + "\n" + label("Huonoin kierros:") + worstRound.names +
-           " yhteistuloksella " + points(worstRound.best) + "\n";
+           pointsText(bestRound.best) + "\n" + label("Huonoin kierros:") + worstRound.names +
+           " yhteistuloksella " + pointsText(worstRound.best) + "\n";
 }
 
 }  // namespace
@@ -89,7 +90,7 @@ std::string statisticsBlock(const std::vector<ThrowerRecord>& throwers, std::uin
                 decimalToColumn(bestThrower.best, AVERAGE_WIDTH) + "\n";
     }
     if (bestResult.best != 0.0) {
-        text += label("Paras tulos:") + points(bestResult.best) + "\n";
+        text += label("Paras tulos:") + pointsText(bestResult.best) + "\n";
         text += label("Parhaan tuloksen heitt\x84j\x84:") + bestResult.names + "\n";
     }
     text += label("Tasaisin heitt\x84j\x84:") + mostEven.names + "\n";
