@@ -1,15 +1,20 @@
 #include "console/console.h"
 
+#include "console/text.h"
+
 namespace {
 
+// Typed lines end like the lines of a file: one carriage return before the
+// line feed is dropped.
 bool nextLine(Console& console, std::string& line) {
-    if (console.inputEnded || !std::getline(console.in, line)) {
+    std::string typed;
+    if (console.inputEnded || !std::getline(console.in, typed)) {
         console.inputEnded = true;
         return false;
     }
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
-    }
+    std::size_t at = 0;
+    line.clear();
+    takeLine(typed, at, line);
     return true;
 }
 
@@ -17,14 +22,10 @@ bool nextLine(Console& console, std::string& line) {
 
 bool readLine(Console& console, std::string& line) {
     console.out.flush();
-    if (console.endReported) {
-        ++console.readsAfterEnd;
-        return false;
-    }
     if (nextLine(console, line)) {
         return true;
     }
-    console.endReported = true;
+    ++console.endReports;
     return false;
 }
 

@@ -2,40 +2,26 @@
 // with a fixed clock. An input that starts with "#file\n" first plants the
 // bytes up to "#play\n" as the saved-games file, so the start menu and
 // resuming are reached; the rest is what the operator types.
-#include <cstddef>
 #include <cstdint>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/driver.h"
-#include "harness.h"
 #include "report/results.h"
 #include "saves/saved_games.h"
+#include "support/test_support.h"
 
 namespace {
 
-const LocalTime NOW{2026, 12, 6, 19, 2, 44};
 const std::string FILE_MARK = "#file\n";
 const std::string PLAY_MARK = "#play\n";
 // The messages as the program prints them, each followed by the pause; a
 // saved game's name echoed in the list of games can hold the same words.
-const std::string PAUSE = "Jatka painamalla mit\x84 tahansa n\x84pp\x84int\x84 . . . ";
 const std::string SAVED = "Pelitilanne tallennettu.\n" + PAUSE;
-const std::string RESULTS_FILE = resultsFileName(NOW, 1);
+const std::string RESULTS_FILE = resultsFileName(testTime(), 1);
 const std::string RESULTS_WRITTEN =
     "Tulokset tallennettu tiedostoon:\n" + RESULTS_FILE + "\n" + PAUSE;
-
-// Plants the saved-games file when the input has one; gives the typed part.
-std::string typedPart(const std::string& input) {
-    if (input.compare(0, FILE_MARK.size(), FILE_MARK) != 0) {
-        return input;
-    }
-    const std::size_t play = input.find(PLAY_MARK, FILE_MARK.size());
-    const std::size_t end = play == std::string::npos ? input.size() : play;
-    plantFile(SAVED_GAMES_FILE, input.substr(FILE_MARK.size(), end - FILE_MARK.size()));
-    return play == std::string::npos ? "" : input.substr(play + PLAY_MARK.size());
-}
 
 // Every display walks every round, so a saved game of a million rounds takes
 // seconds under the sanitizers, and ending it writes a results file of 60 MB.
@@ -43,66 +29,52 @@ std::string typedPart(const std::string& input) {
 // left to the saved-games target, which loads them without playing them.
 constexpr std::uint32_t MOST_ROUNDS_PLAYED = 2000;
 
-bool savedGamesArePlayable(const std::vector<std::string>& games) {
-    for (const std::string& entry : games) {
-        GameState state;
-        if (loadSavedGame(entry, SAVED_GAMES_FILE, state) && state.round > MOST_ROUNDS_PLAYED) {
-            return false;
-        }
+// Plants the saved-games file when the input has one; gives the typed part.
+std::string typedPart(const std::string& input) {
+    if (input.compare(0, FILE_MARK.size(), FILE_MARK) != 0) {
+        return input;
     }
-    return true;
-}
-
-std::size_t count(const std::string& text, const std::string& part) {
-    std::size_t found = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++found;
-    }
-    return found;
-}
-
-// A results file is reported only when it holds the whole report of the game.
-void checkResults(const std::string& output, const GameState& state) {
-    if (output.find(RESULTS_WRITTEN) != std::string::npos) {
-        require(fileBytes(RESULTS_FILE) == resultsFileText(state, NOW),
-                "a results file reported as written holds the whole report");
-    }
+    const std::size_t play = input.find(PLAY_MARK, FILE_MARK.size());
+    writeFile(SAVED_GAMES_FILE, input.substr(FILE_MARK.size(), play - FILE_MARK.size()));
+    return play == std::string::npos ? "" : input.substr(play + PLAY_MARK.size());
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    FuzzDir dir;
+    ScratchDir dir;
     std::istringstream in(typedPart(std::string(reinterpret_cast<const char*>(data), size)));
-    const std::string savedBefore = fileBytes(SAVED_GAMES_FILE);
-    std::vector<std::string> gamesBefore;
-    listSavedGames(SAVED_GAMES_FILE, gamesBefore);
-    if (!savedGamesArePlayable(gamesBefore)) {
-        return 0;
+    const std::string savedBefore = fileContents(SAVED_GAMES_FILE);
+    std::vector<std::string> before;
+    listSavedGames(SAVED_GAMES_FILE, before);
+    for (const std::string& entry : before) {
+        GameState state;
+        if (loadSavedGame(entry, SAVED_GAMES_FILE, state) && state.round > MOST_ROUNDS_PLAYED) {
+            return 0;
+        }
     }
-
     std::ostringstream out;
     Console console{in, out};
     GameState state;
-    const int status = runGame(
-        console, [] { return NOW; }, state);
+    require(runGame(
+                console, [] { return testTime(); }, state) == 0,
+            "the game ends with exit status 0");
     const std::string output = out.str();
-
-    require(status == 0, "the game ends with exit status 0");
-    require(console.readsAfterEnd == 0, "nothing is read after the end of input");
+    require(console.endReports <= 1, "nothing is read after the end of input");
     require(isPlayable(state), "every thrower holds one valid entry per round");
-    checkResults(output, state);
+    require(output.find(RESULTS_WRITTEN) == std::string::npos ||
+                fileContents(RESULTS_FILE) == resultsFileText(state, testTime()),
+            "a results file reported as written holds the whole report");
     // Saves only append, and every save reported adds one game to the list.
-    const std::string savedAfter = fileBytes(SAVED_GAMES_FILE);
+    const std::string savedAfter = fileContents(SAVED_GAMES_FILE);
     require(savedAfter.compare(0, savedBefore.size(), savedBefore) == 0,
             "the saved-games file is only appended to");
-    std::vector<std::string> gamesAfter;
-    listSavedGames(SAVED_GAMES_FILE, gamesAfter);
-    const std::size_t saves = count(output, SAVED);
-    require(gamesAfter.size() == gamesBefore.size() + saves,
-            "every save reported adds one listed game");
+    std::vector<std::string> after;
+    listSavedGames(SAVED_GAMES_FILE, after);
+    const std::size_t saves = occurrences(output, SAVED);
+    require(after.size() == before.size() + saves, "every save reported adds one listed game");
     GameState last;
-    require(saves == 0 || loadSavedGame(gamesAfter.back(), SAVED_GAMES_FILE, last),
+    require(saves == 0 || loadSavedGame(after.back(), SAVED_GAMES_FILE, last),
             "the game saved last can be loaded");
     return 0;
 }
