@@ -190,6 +190,7 @@ TEST(Fault, DirectoryRemovedWhileTheGameWaitsAtTheRoundMenu) {
     ASSERT_TRUE(start(session, {dir.path + "/peli", -1, 5.0}));
     ASSERT_TRUE(send(session, "Matti\n\n\n5\n"));
     ASSERT_TRUE(waitFor(session, MENU_PROMPT));
+    ASSERT_EQ(unlink("peli/vaskipiikkikisa_keskeytynyt.dat"), 0);
     ASSERT_EQ(rmdir("peli"), 0);
     // Neither file can be made now: the save fails and the game goes on...
     ASSERT_TRUE(send(session, "T\nIlta\n"));

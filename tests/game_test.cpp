@@ -58,6 +58,8 @@ TEST(Game, EndOfInputAtEveryKindOfPromptEndsCleanly) {
         const std::string tail = c.lastPrompt + "\n";
         ASSERT_GE(result.output.size(), tail.size());
         EXPECT_EQ(result.output.substr(result.output.size() - tail.size()), tail) << c.script;
-        EXPECT_EQ(filesStartingWith("vaskipiikkikisa"), "") << c.script;
+        // Only the recovery file of the rounds played may stay.
+        const std::string files = filesStartingWith("vaskipiikkikisa");
+        EXPECT_TRUE(files.empty() || files == "vaskipiikkikisa_keskeytynyt.dat\n") << c.script;
     }
 }
