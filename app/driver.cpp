@@ -106,7 +106,7 @@ Next addThrower(Console& console, GameState& state, const Clock& clock, Recovery
     const std::vector<bool> before = roster(state);
     const bool open = addOrRecallThrower(console, state);
     if (roster(state) != before) {
-        secureGame(recovery, state, clock);
+        gameChanged(recovery, console, state, clock);
     }
     return open ? Next::Standings : Next::InputEnded;
 }
@@ -137,7 +137,7 @@ Next roundMenu(Console& console, GameState& state, const Clock& clock, Recovery&
         }
         if (answer == "H" && state.round != 0) {
             discardLatestRound(state);
-            secureGame(recovery, state, clock);
+            gameChanged(recovery, console, state, clock);
             return Next::Standings;
         }
         if (answer == "S" || answer.empty()) {
@@ -164,15 +164,9 @@ int endOfInput(Console& console) {
     return 0;
 }
 
-}  // namespace
-
-int runGame(Console& console, const Clock& clock, GameState& state) {
-    const LocalTime start = clock();
-    state.startDate = dateStamp(start);
-    state.startTime = timeStamp(start);
-    printBanner(console);
-    Recovery recovery = takeOverRecovery(console, SAVED_GAMES_FILE);
-
+// The game from the take-over of an interrupted one to its end.
+int runAfterBanner(Console& console, const Clock& clock, GameState& state, Recovery& recovery) {
+    recovery = takeOverRecovery(console, SAVED_GAMES_FILE);
     bool resumed = false;
     if (!startGame(console, state, resumed)) {
         return endOfInput(console);
@@ -186,7 +180,7 @@ int runGame(Console& console, const Clock& clock, GameState& state) {
             if (!playRound(console, state)) {
                 return endOfInput(console);
             }
-            secureGame(recovery, state, clock);
+            gameChanged(recovery, console, state, clock);
         }
         showStandings(console, state, recovery);
         next = roundMenu(console, state, clock, recovery);
@@ -198,4 +192,21 @@ int runGame(Console& console, const Clock& clock, GameState& state) {
             return endOfInput(console);
         }
     }
+}
+
+}  // namespace
+
+int runGame(Console& console, const Clock& clock, GameState& state) {
+    const LocalTime start = clock();
+    state.startDate = dateStamp(start);
+    state.startTime = timeStamp(start);
+    printBanner(console);
+    Recovery recovery;
+    console.beforeWaiting = [&] { securePending(recovery, state, clock); };
+    const int status = runAfterBanner(console, clock, state, recovery);
+    // A change still held back (the results file failed, or the input ended)
+    // is written before the program ends.
+    securePending(recovery, state, clock);
+    console.beforeWaiting = nullptr;
+    return status;
 }

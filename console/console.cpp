@@ -2,7 +2,15 @@
 
 namespace {
 
+// A key press is always waited for; a line only when none is typed ahead.
+void beforeWaiting(Console& console, bool forKey) {
+    if (!console.inputEnded && console.beforeWaiting && (forKey || !inputWaiting(console))) {
+        console.beforeWaiting();
+    }
+}
+
 bool nextLine(Console& console, std::string& line) {
+    beforeWaiting(console, false);
     if (console.inputEnded || !std::getline(console.in, line)) {
         console.inputEnded = true;
         return false;
@@ -14,6 +22,11 @@ bool nextLine(Console& console, std::string& line) {
 }
 
 }  // namespace
+
+bool inputWaiting(Console& console) {
+    std::streambuf* buffer = console.in.rdbuf();
+    return buffer != nullptr && buffer->in_avail() > 0;
+}
 
 bool readLine(Console& console, std::string& line) {
     console.out.flush();
@@ -42,6 +55,7 @@ void pause(Console& console) {
     console.out.flush();
     // At the end of input the pause returns at once; the next read then ends the game.
     if (console.waitForKey != nullptr) {
+        beforeWaiting(console, true);
         if (!console.inputEnded && !console.waitForKey()) {
             console.inputEnded = true;
         }

@@ -81,7 +81,8 @@ Recovery takeOverRecovery(Console& console, const std::string& savedGamesFile) {
     if (!readRecoveryRecord(bytes, header, game)) {
         recovery.kept = !moveDamagedAside(console);
     } else if (!appendToFile(savedGamesFile, bytes)) {
-        console.out << "VIRHE: Keskener\x84ist\x84 peli\x84 ei voitu siirt\x84\x84 tallennuksiin.\n";
+        console.out
+            << "VIRHE: Keskener\x84ist\x84 peli\x84 ei voitu siirt\x84\x84 tallennuksiin.\n";
         recovery.kept = true;
     } else {
         removeFile(RECOVERY_FILE);
@@ -93,6 +94,7 @@ Recovery takeOverRecovery(Console& console, const std::string& savedGamesFile) {
 }
 
 void secureGame(Recovery& recovery, const GameState& state, const Clock& clock) {
+    recovery.pending = false;
     // A kept file holds the only copy of an earlier game: this run must not
     // overwrite it, so none of its changes is secured.
     if (recovery.kept) {
@@ -106,7 +108,25 @@ void secureGame(Recovery& recovery, const GameState& state, const Clock& clock) 
     recovery.unsecured = !replaceFile(RECOVERY_FILE, record);
 }
 
+void gameChanged(Recovery& recovery, Console& console, const GameState& state, const Clock& clock) {
+    // Each write is synced to the disk, milliseconds on a busy machine: lines
+    // already typed ahead are taken first, and the game is secured before the
+    // program waits for the operator again.
+    if (inputWaiting(console)) {
+        recovery.pending = true;
+    } else {
+        secureGame(recovery, state, clock);
+    }
+}
+
+void securePending(Recovery& recovery, const GameState& state, const Clock& clock) {
+    if (recovery.pending) {
+        secureGame(recovery, state, clock);
+    }
+}
+
 void dropRecovery(Recovery& recovery) {
+    recovery.pending = false;
     if (!recovery.kept) {
         removeFile(RECOVERY_FILE);
     }

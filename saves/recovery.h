@@ -19,8 +19,9 @@ std::string damagedRecoveryName(unsigned attempt);
 
 /// How the run stands with its recovery file.
 struct Recovery {
-    bool unsecured = false;  ///< the latest change could not be written
+    bool unsecured = false;  ///< the latest write failed, or the file is kept
     bool kept = false;       ///< a file of an earlier run stays: never write or remove it
+    bool pending = false;    ///< a change waits to be written
 };
 
 /// True when `bytes` are exactly one whole record as a save writes it; then
@@ -37,6 +38,14 @@ Recovery takeOverRecovery(Console& console, const std::string& savedGamesFile);
 /// Replaces the recovery file with the game as it stands, as a save would
 /// append it on the clock's date; an unnamed game is called "Keskeytynyt peli".
 void secureGame(Recovery& recovery, const GameState& state, const Clock& clock);
+
+/// The game has changed: secures it at once when the operator is awaited, or
+/// holds the write back while typed input is already waiting (a script typed
+/// ahead), until securePending is called before the program next waits.
+void gameChanged(Recovery& recovery, Console& console, const GameState& state, const Clock& clock);
+
+/// Writes a change held back by gameChanged.
+void securePending(Recovery& recovery, const GameState& state, const Clock& clock);
 
 /// Removes the recovery file once a saved record or the results file holds
 /// the game.
