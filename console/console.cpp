@@ -10,7 +10,6 @@ void beforeWaiting(Console& console, bool forKey) {
 }
 
 bool nextLine(Console& console, std::string& line) {
-    beforeWaiting(console, false);
     if (console.inputEnded || !std::getline(console.in, line)) {
         console.inputEnded = true;
         return false;
@@ -29,6 +28,9 @@ bool inputWaiting(Console& console) {
 }
 
 bool readLine(Console& console, std::string& line) {
+    // Work held back is done before the prompt shows, so what the operator
+    // sees is never ahead of it.
+    beforeWaiting(console, false);
     console.out.flush();
     if (console.endReported) {
         ++console.readsAfterEnd;
@@ -52,10 +54,10 @@ void clearScreen(Console& console) {
 
 void pause(Console& console) {
     console.out << "Jatka painamalla mit\x84 tahansa n\x84pp\x84int\x84 . . . ";
+    beforeWaiting(console, console.waitForKey != nullptr);
     console.out.flush();
     // At the end of input the pause returns at once; the next read then ends the game.
     if (console.waitForKey != nullptr) {
-        beforeWaiting(console, true);
         if (!console.inputEnded && !console.waitForKey()) {
             console.inputEnded = true;
         }

@@ -112,10 +112,10 @@ void gameChanged(Recovery& recovery, Console& console, const GameState& state, c
     // Each write is synced to the disk, milliseconds on a busy machine: lines
     // already typed ahead are taken first, and the game is secured before the
     // program waits for the operator again.
-    if (inputWaiting(console)) {
-        recovery.pending = true;
-    } else {
+    if (recovery.kept || !inputWaiting(console)) {
         secureGame(recovery, state, clock);
+    } else {
+        recovery.pending = true;
     }
 }
 

@@ -1,0 +1,112 @@
+#include "saves/recovery.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "saves/saved_games.h"
+#include "support/game_run.h"
+#include "support/test_support.h"
+
+namespace {
+
+const std::string WARNING =
+    "VAROITUS: Pelitilannetta ei voitu varmistaa. Tallenna peli komennolla T.\n";
+
+// Matti's first round of 5, as the recovery file of an unnamed game holds it.
+const std::string MATTI_1 =
+    "\n\nKeskeytynyt peli (6.12.2026, kierros 1)\n1\n6.12.2026\n19:02:44\n50\n1\nMatti\n0\n5 \n\n";
+
+}  // namespace
+
+// Whatever no saved record holds stays in the file when the input ends; a save,
+// a refused name and the results file leave none.
+TEST(Recovery, WrittenAfterEveryChangeAndRemovedOnceTheGameIsKeptElsewhere) {
+    const struct {
+        const char* script;
+        std::string header;  // empty: no recovery file
+        std::string ending;
+    } cases[] = {
+        {"Matti\n\n\n5\n", "Keskeytynyt peli (6.12.2026, kierros 1)",
+         "\n1\n6.12.2026\n19:02:44\n50\n1\nMatti\n0\n5 \n\n"},
+        {"Matti\n\n\n", "", ""},
+        {"Matti\n\n\n5\nT\nIlta\n\n", "", ""},
+        {"Matti\n\n\n5\nT\nIlta\n\nH\n", "Ilta (6.12.2026, kierros 0)", "\nMatti\n0\n\n\n"},
+        {"Matti\n\n\n5\nT\nIlta\n\nU\nLiisa\n", "Ilta (6.12.2026, kierros 1)",
+         "\nLiisa\n0\n1001 \n\n"},
+        {"Matti\n\n\n5\nT\nIlta\n\nU\nmatti\n\n", "", ""},
+        {"Matti\nLiisa\n\n\n5\nV\nT\nIlta\n\nU\nLiisa\n", "Ilta (6.12.2026, kierros 1)",
+         "\n5 \nLiisa\n0\n1001 \n\n"},
+        {"Matti\n\n\n5\n\n6\nL\n\n", "", ""},
+    };
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        playGame(c.script);
+        const std::string file = fileContents(RECOVERY_FILE);
+        EXPECT_EQ(file.substr(0, 2 + c.header.size() + 1),
+                  c.header.empty() ? "" : "\n\n" + c.header + "\n")
+            << c.script;
+        EXPECT_EQ(file.substr(file.size() - std::min(file.size(), c.ending.size())), c.ending)
+            << c.script;
+        EXPECT_EQ(filesStartingWith("vaskipiikkikisa_keskeytynyt.dat.tmp"), "");
+    }
+}
+
+// A whole record joins the saved games (after a line feed ending a cut-off
+// record) and is offered last; a leftover temporary file goes.
+TEST(Recovery, WholeRecordIsMovedToTheSavedGamesAndResumed) {
+    ScratchDir dir;
+    const std::string cut =
+        "\n\nVanha (1.12.2026, kierros 1)\n1\n1.12.2026\n18:00:00\n50\n1\nPekka\n0\n4";
+    writeFile(SAVED_GAMES_FILE, cut);
+    writeFile(RECOVERY_FILE, MATTI_1);
+    writeFile(std::string(RECOVERY_FILE) + ".tmp", "\n\nKesk");
+    const GameRun run = playGame("J\n2\n");
+    EXPECT_NE(run.output.find(BANNER +
+                              cp850("Edellinen peli jäi kesken. Sen tilanne tallennettiin, ja "
+                                    "sitä voi jatkaa valinnalla J:\n") +
+                              "  Keskeytynyt peli (6.12.2026, kierros 1)\n\nValitse: \n"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("  2: Keskeytynyt peli (6.12.2026, kierros 1)\nValintasi: "),
+              std::string::npos);
+    EXPECT_EQ(fileContents(SAVED_GAMES_FILE), cut + "\n" + MATTI_1);
+    EXPECT_EQ(filesStartingWith("vaskipiikkikisa_keskeytynyt"), "");
+    ASSERT_EQ(run.state.throwers.size(), 1u);
+    EXPECT_EQ(run.state.throwers[0].points, std::vector<std::uint32_t>{5});
+}
+
+// A record that cannot be appended stays untouched, and so does a damaged file,
+// moved to the first free name; a new game then goes on.
+TEST(Recovery, UnmovableAndDamagedFilesAreNeverLost) {
+    {
+        ScratchDir dir;
+        ASSERT_EQ(mkdir(SAVED_GAMES_FILE, 0777), 0);
+        writeFile(RECOVERY_FILE, MATTI_1);
+        const GameRun run = playGame("Liisa\n\n\n7\n");
+        EXPECT_NE(run.output.find(BANNER + cp850("VIRHE: Keskeneräistä peliä ei voitu siirtää "
+                                                 "tallennuksiin.\n")),
+                  std::string::npos);
+        EXPECT_NE(run.output.find(WARNING + ROUND_MENU), std::string::npos);
+        EXPECT_EQ(fileContents(RECOVERY_FILE), MATTI_1);
+    }
+    for (const std::string& damaged :
+         {MATTI_1.substr(0, MATTI_1.size() - 1), MATTI_1 + "x", "\n\n \n" + MATTI_1.substr(42)}) {
+        ScratchDir dir;
+        writeFile(RECOVERY_FILE, damaged);
+        writeFile("vaskipiikkikisa_keskeytynyt_vioittunut.dat", "");
+        const GameRun run = playGame("Liisa\n\n\n7\n");
+        EXPECT_NE(
+            run.output.find(BANNER + cp850("VIRHE: Keskeneräisen pelin tiedosto oli vioittunut; se "
+                                           "siirrettiin nimelle "
+                                           "vaskipiikkikisa_keskeytynyt_vioittunut_2.dat.\n")),
+            std::string::npos);
+        EXPECT_EQ(fileContents("vaskipiikkikisa_keskeytynyt_vioittunut_2.dat"), damaged);
+        EXPECT_EQ(fileContents(RECOVERY_FILE).substr(0, 18), "\n\nKeskeytynyt peli");
+        EXPECT_EQ(filesStartingWith("vaskipiikkikisa_t"), "");
+    }
+}

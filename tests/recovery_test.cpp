@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "saves/recovery.h"
+#include "saves/saved_games.h"
+#include "support/process.h"
+#include "support/session.h"
+#include "support/test_support.h"
+
+namespace {
+
+const std::string MENU_PROMPT = "Valintasi (S/N/H/U/T/L): ";
+const std::string MENU_START = cp850("\nValitse: \n S = Seuraava kierros");
+const std::string WARNING =
+    "VAROITUS: Pelitilannetta ei voitu varmistaa. Tallenna peli komennolla T.\n";
+
+}  // namespace
+
+// Killed at the round menu after round 2: the next start offers round 2, and J
+// shows the very standings shown before the kill.
+TEST(RecoveryProcess, KilledAtTheRoundMenuResumesTheSameStandings) {
+    ScratchDir dir;
+    std::string shown;
+    {
+        Session session;
+        ASSERT_TRUE(start(session, {dir.path, -1, 5.0}));
+        ASSERT_TRUE(send(session, "Matti\nLiisa\n\n\n5\n7\n\n3\nV\n"));
+        ASSERT_TRUE(waitFor(session, "Tilanne kierroksen 2"));
+        ASSERT_TRUE(waitFor(session, MENU_PROMPT));
+        const std::size_t from = session.output.rfind(CLEAR);
+        shown = session.output.substr(from, session.output.find(MENU_START, from) - from);
+    }  // SIGKILL
+    const ProcessResult next = runProgram("J\n", {dir.path, -1, 5.0});
+    EXPECT_NE(next.output.find(", kierros 2)\n\nValitse: \n"), std::string::npos) << next.output;
+    EXPECT_NE(next.output.find("\n" + shown + MENU_START), std::string::npos) << next.output;
+    EXPECT_EQ(filesStartingWith("vaskipiikkikisa_keskeytynyt"), "");
+}
+
+// However a long piped game is killed, the recovery file is absent or whole.
+TEST(RecoveryProcess, KilledAtRandomInstantsLeavesNoPartialFile) {
+    std::mt19937 random(20261207);
+    int whole = 0;
+    for (int run = 0; run < 8; ++run) {
+        ScratchDir dir;
+        {
+            Session session;
+            ASSERT_TRUE(start(session, {dir.path, -1, 5.0}));
+            std::string names;
+            std::string round;  // 20 throwers' points, then S
+            for (char name = 'A'; name <= 'T'; ++name) {
+                names += std::string(5, name) + "\n";
+                round += "7\n";
+            }
+            ASSERT_TRUE(send(session, names + "\n\n"));
+            const int rounds = std::uniform_int_distribution<int>(5, 80)(random);
+            for (int played = 0; played < rounds; ++played) {
+                send(session, round + "\n");
+                usleep(300);
+            }
+            usleep(std::uniform_int_distribution<useconds_t>(0, 20000)(random));
+        }  // SIGKILL
+        struct stat info {};
+        if (stat(RECOVERY_FILE, &info) != 0) {
+            continue;
+        }
+        const std::string bytes = fileContents(RECOVERY_FILE);
+        std::vector<std::string> list;
+        GameState game;
+        ASSERT_TRUE(listSavedGames(RECOVERY_FILE, list)) << run;
+        EXPECT_EQ(list.size(), 1u);
+        EXPECT_TRUE(loadSavedGame(list[0], RECOVERY_FILE, game)) << bytes;
+        EXPECT_EQ(bytes.substr(bytes.size() - 3), " \n\n");
+        ++whole;
+    }
+    EXPECT_GT(whole, 0);
+}
+
+// With a directory at the recovery file's name every display warns, the game
+// goes on and L still writes the results.
+TEST(RecoveryProcess, UnwritableFileWarnsOnEveryDisplay) {
+    ScratchDir dir;
+    ASSERT_EQ(mkdir(RECOVERY_FILE, 0777), 0);
+    Session session;
+    ASSERT_TRUE(start(session, {dir.path, -1, 5.0}));
+    ASSERT_TRUE(send(session, "Matti\n\n\n5\n"));
+    EXPECT_TRUE(waitFor(session, WARNING + MENU_START));
+    ASSERT_TRUE(send(session, "\n6\n"));
+    EXPECT_TRUE(waitFor(session, WARNING + MENU_START));
+    ASSERT_TRUE(send(session, "L\n\n"));
+    EXPECT_TRUE(finish(session));
+    EXPECT_EQ(session.exitStatus, 0);
+    EXPECT_NE(filesStartingWith("vaskipiikkikisa_tulokset_"), "");
+}
