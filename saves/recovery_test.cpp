@@ -79,30 +79,30 @@ TEST(Recovery, WholeRecordIsMovedToTheSavedGamesAndResumed) {
 // A record that cannot be appended stays, and the new game is not secured over
 // it; a damaged file moves to the first free name, and the new game is secured.
 TEST(Recovery, UnmovableAndDamagedFilesAreNeverLost) {
-    const std::string damaged =
-        cp850("VIRHE: Keskeneräisen pelin tiedosto oli vioittunut; se ") +
-        "siirrettiin nimelle vaskipiikkikisa_keskeytynyt_vioittunut_2.dat.\n";
+    const std::string first = damagedRecoveryName(1);
+    const std::string second = "vaskipiikkikisa_keskeytynyt_vioittunut_2.dat";
     const struct {
         std::string bytes;
-        std::string message;
-        const char* keptAt;
+        std::string keptAt;
     } cases[] = {
-        {MATTI_1, cp850("VIRHE: Keskeneräistä peliä ei voitu siirtää tallennuksiin.\n"),
-         RECOVERY_FILE},
-        {MATTI_1.substr(0, MATTI_1.size() - 1), damaged,
-         "vaskipiikkikisa_keskeytynyt_vioittunut_2.dat"},
-        {MATTI_1 + "x", damaged, "vaskipiikkikisa_keskeytynyt_vioittunut_2.dat"},
-        {"\n\n \n" + MATTI_1.substr(42), damaged, "vaskipiikkikisa_keskeytynyt_vioittunut_2.dat"},
+        {MATTI_1, RECOVERY_FILE},
+        {MATTI_1.substr(0, MATTI_1.size() - 1), second},
+        {MATTI_1 + "x", first},
+        {"\n\n \n" + MATTI_1.substr(42), second},
     };
     for (const auto& c : cases) {
         ScratchDir dir;
         const bool unmovable = c.keptAt == RECOVERY_FILE;
-        ASSERT_EQ(mkdir(unmovable ? SAVED_GAMES_FILE : "vaskipiikkikisa_keskeytynyt_vioittunut.dat",
-                        0777),
-                  0);
+        if (c.keptAt != first) {  // the saved games, or the first damaged name, taken
+            ASSERT_EQ(mkdir(unmovable ? SAVED_GAMES_FILE : first.c_str(), 0777), 0);
+        }
         writeFile(RECOVERY_FILE, c.bytes);
         const GameRun run = playGame("Liisa\n\n\n7\n");
-        EXPECT_NE(run.output.find(BANNER + c.message), std::string::npos) << c.bytes;
+        const std::string message =
+            unmovable ? cp850("VIRHE: Keskeneräistä peliä ei voitu siirtää tallennuksiin.\n")
+                      : cp850("VIRHE: Keskeneräisen pelin tiedosto oli vioittunut; se ") +
+                            "siirrettiin nimelle " + c.keptAt + ".\n";
+        EXPECT_NE(run.output.find(BANNER + message), std::string::npos) << c.bytes;
         EXPECT_EQ(fileContents(c.keptAt), c.bytes);
         EXPECT_EQ(run.output.find(WARNING + ROUND_MENU) != std::string::npos, unmovable);
         EXPECT_EQ(fileContents(RECOVERY_FILE).find("\nLiisa\n0\n7 \n\n") != std::string::npos,

@@ -27,8 +27,10 @@ TEST(RecoveryProcess, KilledAtTheRoundMenuResumesTheSameStandings) {
     {
         Session session;
         ASSERT_TRUE(start(session, {dir.path, -1, 5.0}));
-        ASSERT_TRUE(send(session, "Matti\nLiisa\n\n\n5\n7\n\n3\nV\n"));
+        // N typed ahead holds the write back until the program waits after it.
+        ASSERT_TRUE(send(session, "Matti\nLiisa\n\n\n5\n7\n\n3\nV\nN\n"));
         ASSERT_TRUE(waitFor(session, "Tilanne kierroksen 2"));
+        ASSERT_TRUE(waitFor(session, MENU_PROMPT));
         ASSERT_TRUE(waitFor(session, MENU_PROMPT));
         const std::size_t from = session.output.rfind(CLEAR);
         shown = session.output.substr(from, session.output.find(MENU_START, from) - from);
