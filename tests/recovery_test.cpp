@@ -71,8 +71,8 @@ TEST(RecoveryProcess, KilledAtRandomInstantsLeavesNoPartialFile) {
     }
 }
 
-// With a directory at the recovery file's name every display warns, the game
-// goes on and L still writes the results.
+// With a directory at the recovery file's name every display warns until T has
+// saved the game; the game goes on and L still writes the results.
 TEST(RecoveryProcess, UnwritableFileWarnsOnEveryDisplay) {
     ScratchDir dir;
     ASSERT_EQ(mkdir(RECOVERY_FILE, 0777), 0);
@@ -82,8 +82,9 @@ TEST(RecoveryProcess, UnwritableFileWarnsOnEveryDisplay) {
     EXPECT_TRUE(waitFor(session, WARNING + MENU_START));
     ASSERT_TRUE(send(session, "\n6\n"));
     EXPECT_TRUE(waitFor(session, WARNING + MENU_START));
-    ASSERT_TRUE(send(session, "L\n\n"));
+    ASSERT_TRUE(send(session, "T\nIlta\n\nL\n\n"));
     EXPECT_TRUE(finish(session));
+    EXPECT_EQ(session.output.find(WARNING, session.seen), std::string::npos);
     EXPECT_EQ(session.exitStatus, 0);
     EXPECT_NE(filesStartingWith("vaskipiikkikisa_tulokset_"), "");
 }
