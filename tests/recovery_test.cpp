@@ -2,8 +2,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "saves/recovery.h"
 #include "support/process.h"
@@ -87,4 +89,16 @@ TEST(RecoveryProcess, UnwritableFileWarnsOnEveryDisplay) {
     EXPECT_EQ(session.output.find(WARNING, session.seen), std::string::npos);
     EXPECT_EQ(session.exitStatus, 0);
     EXPECT_NE(filesStartingWith("vaskipiikkikisa_tulokset_"), "");
+}
+
+// A results file cut short by the file size limit leaves the game, typed ahead
+// with L, in the recovery file.
+TEST(RecoveryProcess, FailedResultsFileLeavesTheGameToResume) {
+    ScratchDir dir;
+    const ProcessResult run = runProgram("Matti\n\n\n5\nL\n\n", {dir.path, 200, 5.0});
+    EXPECT_NE(run.output.find("Tulosten tallentaminen ei onnistunut."), std::string::npos);
+    std::string header;
+    GameState game;
+    ASSERT_TRUE(readRecoveryRecord(fileContents(RECOVERY_FILE), header, game));
+    EXPECT_EQ(game.throwers.at(0).points, std::vector<std::uint32_t>{5});
 }
