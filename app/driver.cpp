@@ -21,8 +21,11 @@ namespace {
 // What the round menu leads to.
 enum class Next { Round, Standings, End, InputEnded };
 
+// The hyphens above and below the banner.
+constexpr std::size_t BANNER_RULE_WIDTH = 51;
+
 void printBanner(Console& console) {
-    const std::string rule(51, '-');
+    const std::string rule(BANNER_RULE_WIDTH, '-');
     console.out << rule << "\n"
                 << "    Vaskipiikkikisa by Vilkaro v. 1.1\n"
                 << "        - n\x84ytt\x84\x84 ja arkistoi tuloksesi\n"

@@ -9,6 +9,9 @@
 
 namespace {
 
+// The hyphens under a round's announcement.
+constexpr std::size_t ROUND_RULE_WIDTH = 70;
+
 // Asks every thrower still in the game; entries[i] is NO_RESULT or the points,
 // WITHDRAW where the thrower withdrew. False at the end of input.
 bool askRound(Console& console, const GameState& state, std::vector<std::uint32_t>& entries) {
@@ -34,7 +37,7 @@ bool playRound(Console& console, GameState& state) {
     console.out << "Kierros " << unsignedToText(round) << " alkaa. \n";
     console.out << "Anna heitt\x84jien pistem\x84\x84r\x84t. (0-" << unsignedToText(state.maxScore)
                 << ", J = J\x84t\x84 v\x84liin, V = Vet\x84ydy)\n";
-    console.out << std::string(70, '-') << '\n';
+    console.out << std::string(ROUND_RULE_WIDTH, '-') << '\n';
 
     // The round is stored only once every answer is in, so it is never left half entered.
     std::vector<std::uint32_t> entries;

@@ -40,6 +40,6 @@ bool setUpGame(Console& console, GameState& state) {
         state.throwers.push_back(makeThrower(name));
     }
     console.out << '\n';
-    return readNumber(console, "Anna maksimitulos (oletus = 50): ", 1, HIGHEST_MAX_SCORE, 50,
-                      state.maxScore);
+    return readNumber(console, "Anna maksimitulos (oletus = 50): ", 1, HIGHEST_MAX_SCORE,
+                      DEFAULT_MAX_SCORE, state.maxScore);
 }

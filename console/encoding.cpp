@@ -1,91 +1,90 @@
 #include "console/encoding.h"
 
+#include <langinfo.h>
+
+#include <cerrno>
+#include <clocale>
+#include <cstdlib>
 #include <streambuf>
 
 namespace {
 
-// The upper half of code page 850, 0x80 to 0xFF, as Unicode characters.
-const char16_t UPPER_HALF[128] = {
-    u'\u00C7', u'\u00FC', u'\u00E9', u'\u00E2', u'\u00E4', u'\u00E0', u'\u00E5', u'\u00E7',  // 80
-    u'\u00EA', u'\u00EB', u'\u00E8', u'\u00EF', u'\u00EE', u'\u00EC', u'\u00C4', u'\u00C5',  // 88
-    u'\u00C9', u'\u00E6', u'\u00C6', u'\u00F4', u'\u00F6', u'\u00F2', u'\u00FB', u'\u00F9',  // 90
-    u'\u00FF', u'\u00D6', u'\u00DC', u'\u00F8', u'\u00A3', u'\u00D8', u'\u00D7', u'\u0192',  // 98
-    u'\u00E1', u'\u00ED', u'\u00F3', u'\u00FA', u'\u00F1', u'\u00D1', u'\u00AA', u'\u00BA',  // A0
-    u'\u00BF', u'\u00AE', u'\u00AC', u'\u00BD', u'\u00BC', u'\u00A1', u'\u00AB', u'\u00BB',  // A8
-    u'\u2591', u'\u2592', u'\u2593', u'\u2502', u'\u2524', u'\u00C1', u'\u00C2', u'\u00C0',  // B0
-    u'\u00A9', u'\u2563', u'\u2551', u'\u2557', u'\u255D', u'\u00A2', u'\u00A5', u'\u2510',  // B8
-    u'\u2514', u'\u2534', u'\u252C', u'\u251C', u'\u2500', u'\u253C', u'\u00E3', u'\u00C3',  // C0
-    u'\u255A', u'\u2554', u'\u2569', u'\u2566', u'\u2560', u'\u2550', u'\u256C', u'\u00A4',  // C8
-    u'\u00F0', u'\u00D0', u'\u00CA', u'\u00CB', u'\u00C8', u'\u0131', u'\u00CD', u'\u00CE',  // D0
-    u'\u00CF', u'\u2518', u'\u250C', u'\u2588', u'\u2584', u'\u00A6', u'\u00CC', u'\u2580',  // D8
-    u'\u00D3', u'\u00DF', u'\u00D4', u'\u00D2', u'\u00F5', u'\u00D5', u'\u00B5', u'\u00FE',  // E0
-    u'\u00DE', u'\u00DA', u'\u00DB', u'\u00D9', u'\u00FD', u'\u00DD', u'\u00AF', u'\u00B4',  // E8
-    u'\u00AD', u'\u00B1', u'\u2017', u'\u00BE', u'\u00B6', u'\u00A7', u'\u00F7', u'\u00B8',  // F0
-    u'\u00B0', u'\u00A8', u'\u00B7', u'\u00B9', u'\u00B3', u'\u00B2', u'\u25A0', u'\u00A0',  // F8
-};
+const iconv_t NOT_OPEN = iconv_t(-1);
 
-// Length of the sequence a byte begins: 1 to 4, or 0 for a byte that cannot
-// begin one (a continuation byte, or a lead of an overlong or too large form).
-std::size_t sequenceLength(unsigned char lead) {
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return 2;
-    if (lead >= 0xE0 && lead <= 0xEF)
-        return 3;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    return 0;
+// The character set named by a locale name such as fi_FI.UTF-8@euro.
+std::string codesetOfName(const std::string& name) {
+    const std::size_t dot = name.find('.');
+    return dot == std::string::npos ? "" : name.substr(dot + 1, name.find('@') - dot - 1);
 }
 
-bool isContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
-// The character whose sequence starts at `at`, setting `length`; length 0
-// when no well-formed sequence starts there.
-char32_t decodeAt(const std::string& text, std::size_t at, std::size_t& length) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    length = sequenceLength(lead);
-    if (length == 0 || text.size() - at < length) {
-        length = 0;
-        return 0;
+// The set of the environment's locale, loaded or only named; empty when no
+// name gives one.
+std::string localeCodeset() {
+    if (std::setlocale(LC_CTYPE, "") != nullptr)
+        return ::nl_langinfo(CODESET);
+    // A locale that is not installed still names the terminal's character set.
+    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0')
+            return codesetOfName(value);
     }
-    char32_t codePoint = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(text[at + k]);
-        if (!isContinuation(next)) {
-            length = 0;
-            return 0;
+    return "";
+}
+
+void closeAll(CharsetConversion& conversion) {
+    for (iconv_t* cd : {&conversion.toTerminal, &conversion.fromTerminal, &conversion.measuring}) {
+        if (*cd != NOT_OPEN)
+            ::iconv_close(*cd);
+        *cd = NOT_OPEN;
+    }
+}
+
+// Runs `cd` over the whole of `text`. Where a character cannot be converted it
+// writes '?' and goes on `skip(at, left)` bytes later.
+template <typename Skip>
+std::string convertAll(iconv_t cd, const std::string& text, Skip skip) {
+    std::string out;
+    ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char* in = const_cast<char*>(text.data());
+    std::size_t left = text.size();
+    char buffer[512];
+    while (left > 0) {
+        char* to = buffer;
+        std::size_t room = sizeof buffer;
+        const bool stuck = ::iconv(cd, &in, &left, &to, &room) == std::size_t(-1) && errno != E2BIG;
+        out.append(buffer, static_cast<std::size_t>(to - buffer));
+        if (stuck) {
+            out += '?';
+            const std::size_t skipped = skip(in, left);
+            in += skipped;
+            left -= skipped;
         }
-        codePoint = (codePoint << 6) | (next & 0x3F);
     }
-    static const char32_t SMALLEST[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (codePoint < SMALLEST[length] || codePoint > 0x10FFFF ||
-        (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
-        length = 0;
-    }
-    return codePoint;
+    // Ends a shifted state the set may be left in.
+    char* to = buffer;
+    std::size_t room = sizeof buffer;
+    ::iconv(cd, nullptr, nullptr, &to, &room);
+    out.append(buffer, static_cast<std::size_t>(to - buffer));
+    return out;
 }
 
-void appendUtf8(std::string& out, char32_t codePoint) {
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        // Code page 850 has nothing beyond the basic plane.
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
+// How many bytes the terminal's character at `at` takes; 1 when none starts
+// there (an invalid byte, or a sequence cut short).
+std::size_t characterLength(iconv_t measuring, char* at, std::size_t left) {
+    ::iconv(measuring, nullptr, nullptr, nullptr, nullptr);
+    wchar_t character;
+    char* to = reinterpret_cast<char*>(&character);
+    std::size_t room = sizeof character;
+    std::size_t rest = left;
+    ::iconv(measuring, &at, &rest, &to, &room);
+    return room == 0 ? left - rest : 1;
 }
 
 // Reads from the terminal's own buffer a whole line at a time and hands it on
-// decoded, so a character split between two reads still arrives whole.
+// converted, so a character split between two reads still arrives whole.
 struct DecodingBuffer : std::streambuf {
-    explicit DecodingBuffer(std::streambuf* from) : source(from) {}
+    DecodingBuffer(std::streambuf* from, CharsetConversion& charset)
+        : source(from), conversion(charset) {}
 
     int_type underflow() override {
         if (gptr() == egptr()) {
@@ -98,20 +97,22 @@ struct DecodingBuffer : std::streambuf {
             }
             if (raw.empty())
                 return traits_type::eof();
-            line = utf8ToCp850(raw);
+            line = fromTerminal(conversion, raw);
             setg(&line[0], &line[0], &line[0] + line.size());
         }
         return traits_type::to_int_type(*gptr());
     }
 
     std::streambuf* source;
+    CharsetConversion& conversion;
     std::string line;
 };
 
-// Passes everything written straight on to the terminal's own buffer, encoded;
+// Passes everything written straight on to the terminal's own buffer, converted;
 // it keeps nothing, so flushing is the target's flushing.
 struct EncodingBuffer : std::streambuf {
-    explicit EncodingBuffer(std::streambuf* to) : target(to) {}
+    EncodingBuffer(std::streambuf* to, CharsetConversion& charset)
+        : target(to), conversion(charset) {}
 
     int_type overflow(int_type c) override {
         if (traits_type::eq_int_type(c, traits_type::eof()))
@@ -121,83 +122,81 @@ struct EncodingBuffer : std::streambuf {
     }
 
     std::streamsize xsputn(const char* bytes, std::streamsize count) override {
-        const std::string utf8 = cp850ToUtf8(std::string(bytes, static_cast<std::size_t>(count)));
-        const auto size = static_cast<std::streamsize>(utf8.size());
-        return target->sputn(utf8.data(), size) == size ? count : 0;
+        const std::string converted =
+            toTerminal(conversion, std::string(bytes, static_cast<std::size_t>(count)));
+        const auto size = static_cast<std::streamsize>(converted.size());
+        return target->sputn(converted.data(), size) == size ? count : 0;
     }
 
     int sync() override { return target->pubsync(); }
 
     std::streambuf* target;
+    CharsetConversion& conversion;
 };
 
 }  // namespace
 
-char32_t cp850ToCodePoint(unsigned char byte) {
-    return byte < 0x80 ? byte : UPPER_HALF[byte - 0x80];
+std::string terminalCharset(bool outputIsTerminal) {
+    std::string codeset = localeCodeset();
+    // Text handling stays byte by byte whatever the environment says.
+    std::setlocale(LC_CTYPE, "C");
+    if (codeset.empty() || codeset == "ANSI_X3.4-1968" || codeset == "ASCII")
+        return outputIsTerminal ? "UTF-8" : "";
+    return codeset;
 }
 
-char codePointToCp850(char32_t codePoint) {
-    if (codePoint < 0x80)
-        return static_cast<char>(codePoint);
-    for (int i = 0; i < 128; ++i) {
-        if (UPPER_HALF[i] == codePoint)
-            return static_cast<char>(0x80 + i);
-    }
-    return '?';
+CharsetConversion::~CharsetConversion() {
+    closeAll(*this);
 }
 
-std::string cp850ToUtf8(const std::string& bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char byte : bytes) {
-        appendUtf8(out, cp850ToCodePoint(static_cast<unsigned char>(byte)));
-    }
-    return out;
+bool openCharset(CharsetConversion& conversion, const std::string& charset) {
+    closeAll(conversion);  // what an earlier opening left open
+    conversion.toTerminal = ::iconv_open(charset.c_str(), "CP850");
+    conversion.fromTerminal = ::iconv_open("CP850", charset.c_str());
+    conversion.measuring = ::iconv_open("WCHAR_T", charset.c_str());
+    return conversion.toTerminal != NOT_OPEN && conversion.fromTerminal != NOT_OPEN &&
+           conversion.measuring != NOT_OPEN;
 }
 
-std::string utf8ToCp850(const std::string& utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    std::size_t at = 0;
-    while (at < utf8.size()) {
-        std::size_t length = 0;
-        const char32_t codePoint = decodeAt(utf8, at, length);
-        out += length == 0 ? '?' : codePointToCp850(codePoint);
-        at += length == 0 ? 1 : length;
-    }
-    return out;
+std::string toTerminal(CharsetConversion& conversion, const std::string& bytes) {
+    // Every console byte is one whole character.
+    return convertAll(conversion.toTerminal, bytes, [](char*, std::size_t) { return 1; });
 }
 
-std::size_t utf8BytesMissing(const std::string& bytes) {
-    std::size_t start = bytes.size();
-    while (start > 0 && bytes.size() - start < 3 &&
-           isContinuation(static_cast<unsigned char>(bytes[start - 1]))) {
-        --start;
-    }
-    if (start == 0)
-        return 0;
-    const std::size_t length = sequenceLength(static_cast<unsigned char>(bytes[start - 1]));
-    const std::size_t present = bytes.size() - start + 1;
-    return length > present ? length - present : 0;
+std::string fromTerminal(CharsetConversion& conversion, const std::string& typed) {
+    return convertAll(conversion.fromTerminal, typed, [&](char* at, std::size_t left) {
+        return characterLength(conversion.measuring, at, left);
+    });
 }
 
-struct Utf8Console::Buffers {
-    Buffers(std::streambuf* in, std::streambuf* out)
-        : decoding(in), encoding(out), originalIn(in), originalOut(out) {}
+bool endsInsideCharacter(CharsetConversion& conversion, const std::string& typed) {
+    ::iconv(conversion.measuring, nullptr, nullptr, nullptr, nullptr);
+    char* in = const_cast<char*>(typed.data());
+    std::size_t left = typed.size();
+    std::wstring characters(typed.size(), L'\0');
+    char* to = reinterpret_cast<char*>(&characters[0]);
+    std::size_t room = characters.size() * sizeof(wchar_t);
+    return ::iconv(conversion.measuring, &in, &left, &to, &room) == std::size_t(-1) &&
+           errno == EINVAL;
+}
+
+struct ConvertedStreams::Buffers {
+    Buffers(std::streambuf* in, std::streambuf* out, CharsetConversion& conversion)
+        : decoding(in, conversion), encoding(out, conversion), originalIn(in), originalOut(out) {}
     DecodingBuffer decoding;
     EncodingBuffer encoding;
     std::streambuf* originalIn;
     std::streambuf* originalOut;
 };
 
-Utf8Console::Utf8Console(std::istream& input, std::ostream& output)
-    : in(input), out(output), buffers(new Buffers(input.rdbuf(), output.rdbuf())) {
+ConvertedStreams::ConvertedStreams(std::istream& input, std::ostream& output,
+                                   CharsetConversion& conversion)
+    : in(input), out(output), buffers(new Buffers(input.rdbuf(), output.rdbuf(), conversion)) {
     in.rdbuf(&buffers->decoding);
     out.rdbuf(&buffers->encoding);
 }
 
-Utf8Console::~Utf8Console() {
+ConvertedStreams::~ConvertedStreams() {
     out.flush();
     in.rdbuf(buffers->originalIn);
     out.rdbuf(buffers->originalOut);

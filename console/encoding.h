@@ -1,42 +1,62 @@
 #pragma once
 
-#include <cstddef>
+#include <iconv.h>
+
 #include <istream>
 #include <memory>
 #include <ostream>
 #include <string>
 
-// The program holds every text as code page 850 bytes; a UTF-8 terminal shows
-// and sends UTF-8. These conversions sit between the two, at the console only.
+// The program holds every text as code page 850 bytes; a terminal shows and
+// sends the character set of its locale. On POSIX systems the C library's
+// iconv converts between the two, at the console only.
 
-/// The Unicode character of a code page 850 byte (bytes below 0x80 are ASCII).
-char32_t cp850ToCodePoint(unsigned char byte);
+/// The character set the terminal speaks, as iconv names it, from the locale
+/// the environment names (LC_ALL, LC_CTYPE, LANG): the locale's own set when
+/// the locale can be loaded, else the set its name gives (UTF-8 for
+/// fi_FI.UTF-8@euro). The C or POSIX locale (ASCII), or a name that gives no
+/// set, counts as UTF-8 when `outputIsTerminal`, and as no conversion at all
+/// (empty: bytes pass unchanged) when not. The C library is left in its default
+/// locale afterwards, so text handling stays byte by byte.
+std::string terminalCharset(bool outputIsTerminal);
 
-/// The code page 850 byte of a Unicode character, or '?' when the code page
-/// has no such character.
-char codePointToCp850(char32_t codePoint);
+/// The conversions between code page 850 and one terminal character set.
+/// Closes its conversions when it ends.
+struct CharsetConversion {
+    CharsetConversion() = default;
+    ~CharsetConversion();
+    CharsetConversion(const CharsetConversion&) = delete;
+    CharsetConversion& operator=(const CharsetConversion&) = delete;
 
-/// Console bytes written as UTF-8: each byte becomes its character's encoding.
-std::string cp850ToUtf8(const std::string& bytes);
+    iconv_t toTerminal = iconv_t(-1);
+    iconv_t fromTerminal = iconv_t(-1);
+    iconv_t measuring = iconv_t(-1);  ///< the terminal's bytes to wide characters
+};
 
-/// Typed UTF-8 as console bytes: a character that code page 850 has becomes its
-/// byte; any other character becomes one '?', and so does every byte that does
-/// not belong to a well-formed sequence (a stray, overlong or cut-short one).
-std::string utf8ToCp850(const std::string& utf8);
+/// Opens the conversions for `charset`; false when iconv does not know it.
+bool openCharset(CharsetConversion& conversion, const std::string& charset);
 
-/// How many more bytes the UTF-8 character at the end of `bytes` needs to be
-/// whole; 0 when the bytes end with a whole character or with an invalid byte.
-std::size_t utf8BytesMissing(const std::string& bytes);
+/// Console bytes as the terminal's bytes; a character the terminal's set lacks
+/// becomes '?'.
+std::string toTerminal(CharsetConversion& conversion, const std::string& bytes);
 
-/// While this value lives, `in` and `out` speak UTF-8 to the terminal: lines
-/// read from `in` arrive as console bytes and console bytes written to `out`
-/// leave as UTF-8. Installs translating buffers over the streams' own buffers
-/// and puts those back, after flushing, when it ends.
-struct Utf8Console {
-    Utf8Console(std::istream& in, std::ostream& out);
-    ~Utf8Console();
-    Utf8Console(const Utf8Console&) = delete;
-    Utf8Console& operator=(const Utf8Console&) = delete;
+/// Typed bytes as console bytes: a character code page 850 lacks becomes one
+/// '?', and so does every byte of an invalid or cut-short sequence.
+std::string fromTerminal(CharsetConversion& conversion, const std::string& typed);
+
+/// True when `typed` ends inside a character: the first bytes of a character
+/// of several bytes have come, the rest not yet.
+bool endsInsideCharacter(CharsetConversion& conversion, const std::string& typed);
+
+/// While this value lives, `in` and `out` speak the terminal's character set:
+/// lines read from `in` arrive as console bytes, and console bytes written to
+/// `out` leave converted. Installs converting buffers over the streams' own
+/// buffers and puts those back, after flushing, when it ends.
+struct ConvertedStreams {
+    ConvertedStreams(std::istream& in, std::ostream& out, CharsetConversion& conversion);
+    ~ConvertedStreams();
+    ConvertedStreams(const ConvertedStreams&) = delete;
+    ConvertedStreams& operator=(const ConvertedStreams&) = delete;
 
     struct Buffers;
     std::istream& in;

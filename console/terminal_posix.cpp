@@ -1,15 +1,11 @@
 #include "console/terminal.h"
 
-#include <langinfo.h>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cerrno>
-#include <clocale>
 #include <csignal>
-#include <cstdlib>
 #include <ctime>
 #include <string>
 
@@ -24,6 +20,10 @@ volatile std::sig_atomic_t modeSaved = 0;
 
 const int HANDLED_SIGNALS[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP};
 constexpr int HANDLED_COUNT = 5;
+
+// The terminal's character set while TerminalStreams converts it; null when
+// bytes pass unchanged.
+CharsetConversion* keyCharset = nullptr;
 
 // How long the rest of a key that arrived cut short may take, in milliseconds.
 constexpr int KEY_REST_WAIT = 100;
@@ -88,12 +88,13 @@ void restoreSignalHandlers(const struct sigaction* previous) {
     }
 }
 
-// True while the bytes read so far are only the start of a key: a UTF-8 letter
-// cut short, or an escape sequence (arrow, function key) without its last byte.
-bool keyIncomplete(const std::string& key, bool utf8) {
+// True while the bytes read so far are only the start of a key: a letter of
+// several bytes cut short, or an escape sequence (arrow, function key) without
+// its last byte.
+bool keyIncomplete(const std::string& key) {
     if (key.size() >= 32)
         return false;
-    if (utf8 && utf8BytesMissing(key) > 0)
+    if (keyCharset != nullptr && endsInsideCharacter(*keyCharset, key))
         return true;
     if (key[0] != '\x1b')
         return false;
@@ -117,7 +118,7 @@ bool inputWithin(int milliseconds) {
 }
 
 // Reads one key whole. False when the terminal gives no more input.
-bool readKey(bool utf8) {
+bool readKey() {
     std::string key;
     for (;;) {
         char bytes[16];
@@ -127,12 +128,12 @@ bool readKey(bool utf8) {
         if (count <= 0)
             return !key.empty();
         key.append(bytes, static_cast<std::size_t>(count));
-        if (!keyIncomplete(key, utf8) || !inputWithin(KEY_REST_WAIT))
+        if (!keyIncomplete(key) || !inputWithin(KEY_REST_WAIT))
             return true;
     }
 }
 
-bool waitForKey(bool utf8) {
+bool waitForKey() {
     if (::tcgetattr(STDIN_FILENO, &savedMode) != 0) {
         return false;
     }
@@ -145,7 +146,7 @@ bool waitForKey(bool utf8) {
     setSignalHandlers(previous);
     ::tcsetattr(STDIN_FILENO, TCSANOW, &keyMode);
 
-    const bool pressed = readKey(utf8);
+    const bool pressed = readKey();
 
     ::tcsetattr(STDIN_FILENO, TCSANOW, &savedMode);
     modeSaved = 0;
@@ -153,40 +154,27 @@ bool waitForKey(bool utf8) {
     return pressed;
 }
 
-// The character set named by a locale name such as fi_FI.UTF-8@euro.
-std::string codesetOfName(const std::string& name) {
-    const std::size_t dot = name.find('.');
-    return dot == std::string::npos ? "" : name.substr(dot + 1, name.find('@') - dot - 1);
-}
-
-bool namesUtf8(const std::string& codeset) {
-    std::string plain;
-    for (const char c : codeset) {
-        if (c != '-')
-            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return plain == "utf8";
-}
-
 }  // namespace
 
-bool environmentUsesUtf8() {
-    std::string codeset;
-    if (std::setlocale(LC_CTYPE, "") != nullptr) {
-        codeset = ::nl_langinfo(CODESET);
-    } else {
-        // A locale that is not installed still names the terminal's character set.
-        for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-            const char* value = std::getenv(variable);
-            if (value != nullptr && *value != '\0') {
-                codeset = codesetOfName(value);
-                break;
-            }
-        }
-    }
-    // Text handling stays byte by byte whatever the environment says.
-    std::setlocale(LC_CTYPE, "C");
-    return namesUtf8(codeset);
+struct TerminalStreams::Platform {
+    CharsetConversion conversion;
+    std::unique_ptr<ConvertedStreams> converted;
+};
+
+TerminalStreams::TerminalStreams(std::istream& in, std::ostream& out) {
+    const std::string charset = terminalCharset(::isatty(STDOUT_FILENO) == 1);
+    if (charset.empty())
+        return;
+    platform.reset(new Platform);
+    // A set iconv does not know leaves the bytes unchanged.
+    if (!openCharset(platform->conversion, charset))
+        return;
+    platform->converted.reset(new ConvertedStreams(in, out, platform->conversion));
+    keyCharset = &platform->conversion;
+}
+
+TerminalStreams::~TerminalStreams() {
+    keyCharset = nullptr;
 }
 
 bool inputIsTerminal() {
@@ -194,11 +182,7 @@ bool inputIsTerminal() {
 }
 
 bool waitForKeyPress() {
-    return waitForKey(false);
-}
-
-bool waitForUtf8KeyPress() {
-    return waitForKey(true);
+    return waitForKey();
 }
 
 LocalTime localNow() {

@@ -28,13 +28,15 @@ std::string writeUnderFreeName(const std::string& text, const LocalTime& end) {
     return "";
 }
 
-}  // namespace
-
+// The report body in console bytes: the grid of every round with each
+// round's winners, the final standings and the statistics.
 std::string resultsReport(const std::vector<ThrowerRecord>& throwers, std::uint32_t rounds) {
     return roundHistory(throwers, rounds, Form::File) +
            standingsTable(throwers, rounds, Form::File) +
            statisticsBlock(throwers, rounds, Form::File);
 }
+
+}  // namespace
 
 std::string resultsFileText(const GameState& state, const LocalTime& end) {
     std::string text =

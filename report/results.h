@@ -9,10 +9,6 @@
 #include "format/stamps.h"
 #include "scoring/thrower.h"
 
-/// The report body in console bytes: the grid of every round with each
-/// round's winners, the final standings and the statistics.
-std::string resultsReport(const std::vector<ThrowerRecord>& throwers, std::uint32_t rounds);
-
 /// The whole results file in ISO 8859-1: the title (with the game's name when
 /// it has one), the start and end times, an empty line, and the report body.
 std::string resultsFileText(const GameState& state, const LocalTime& end);

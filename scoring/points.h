@@ -11,3 +11,6 @@ constexpr std::uint32_t WITHDRAW = 1002;
 
 /// The largest maximum score a game accepts, and so the largest result.
 constexpr std::uint32_t HIGHEST_MAX_SCORE = 1000;
+
+/// The maximum score of a game when the operator answers with a blank line.
+constexpr std::uint32_t DEFAULT_MAX_SCORE = 50;

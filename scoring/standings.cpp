@@ -9,14 +9,30 @@ namespace {
 const char* const HEADING =
     "Nimi:          Paras:  Huonoin: Keskiarvo: Yhteens\x84: Mediaani: Varianssi: ";
 
-}  // namespace
+// The hyphens under the heading, two more than the heading's 74 bytes.
+constexpr std::size_t RULE_WIDTH = 76;
 
+// The columns' widths, in the order of the heading.
+constexpr std::uint32_t NAME_WIDTH = 15;
+constexpr std::uint32_t BEST_WIDTH = 8;
+constexpr std::uint32_t WORST_WIDTH = 9;
+constexpr std::uint32_t AVERAGE_WIDTH = 11;
+constexpr std::uint32_t TOTAL_WIDTH = 10;
+constexpr std::uint32_t MEDIAN_WIDTH = 10;
+constexpr std::uint32_t VARIANCE_WIDTH = 5;
+
+// One row of the standings, without its line end.
 std::string standingsRow(const ThrowerRecord& thrower) {
-    return padRight(shortName(thrower), 15) + unsignedToColumn(bestPoints(thrower), 8) +
-           unsignedToColumn(worstPoints(thrower), 9) + decimalToColumn(averagePoints(thrower), 11) +
-           unsignedToColumn(totalPoints(thrower), 10) + padRight(medianText(thrower), 10) +
-           decimalToColumn(variance(thrower), 5);
+    return padRight(shortName(thrower), NAME_WIDTH) +
+           unsignedToColumn(bestPoints(thrower), BEST_WIDTH) +
+           unsignedToColumn(worstPoints(thrower), WORST_WIDTH) +
+           decimalToColumn(averagePoints(thrower), AVERAGE_WIDTH) +
+           unsignedToColumn(totalPoints(thrower), TOTAL_WIDTH) +
+           padRight(medianText(thrower), MEDIAN_WIDTH) +
+           decimalToColumn(variance(thrower), VARIANCE_WIDTH);
 }
+
+}  // namespace
 
 std::string standingsTable(const std::vector<ThrowerRecord>& throwers, std::uint32_t round,
                            Form form) {
@@ -28,7 +44,7 @@ std::string standingsTable(const std::vector<ThrowerRecord>& throwers, std::uint
     }
     text += HEADING;
     text += '\n';
-    text += std::string(76, '-') + '\n';
+    text += std::string(RULE_WIDTH, '-') + '\n';
     for (const ThrowerRecord& thrower : throwers) {
         text += standingsRow(thrower) + '\n';
     }

@@ -12,6 +12,3 @@
 /// names the round; the file form opens with "Lopulliset tulokset: " instead.
 std::string standingsTable(const std::vector<ThrowerRecord>& throwers, std::uint32_t round,
                            Form form);
-
-/// One row of the standings, without its line end.
-std::string standingsRow(const ThrowerRecord& thrower);
