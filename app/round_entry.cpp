@@ -21,7 +21,7 @@ bool askRound(Console& console, const GameState& state, std::vector<std::uint32_
         std::uint32_t answer = NO_RESULT;
         if (!isWithdrawn(thrower)) {
             const std::string prompt = unsignedToText(position) + ". " + shortName(thrower) + ": ";
-            if (!readResult(console, prompt, 0, state.maxScore, false, answer)) {
+            if (!readResult(console, prompt, 0, state.maxScore, answer)) {
                 return false;
             }
         }

@@ -1,5 +1,7 @@
 #include "console/console.h"
 
+#include "console/text.h"
+
 namespace {
 
 // A key press is always waited for; a line only when none is typed ahead.
@@ -9,14 +11,17 @@ void beforeWaiting(Console& console, bool forKey) {
     }
 }
 
+// Typed lines end like the lines of a file: one carriage return before the
+// line feed is dropped.
 bool nextLine(Console& console, std::string& line) {
-    if (console.inputEnded || !std::getline(console.in, line)) {
+    std::string typed;
+    if (console.inputEnded || !std::getline(console.in, typed)) {
         console.inputEnded = true;
         return false;
     }
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
-    }
+    std::size_t at = 0;
+    line.clear();
+    takeLine(typed, at, line);
     return true;
 }
 
@@ -32,14 +37,10 @@ bool readLine(Console& console, std::string& line) {
     // sees is never ahead of it.
     beforeWaiting(console, false);
     console.out.flush();
-    if (console.endReported) {
-        ++console.readsAfterEnd;
-        return false;
-    }
     if (nextLine(console, line)) {
         return true;
     }
-    console.endReported = true;
+    ++console.endReports;
     return false;
 }
 

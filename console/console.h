@@ -16,11 +16,10 @@ struct Console {
     bool (*waitForKey)() = nullptr;
     /// Set once the input has been found to end (also by a pause).
     bool inputEnded = false;
-    /// Set once readLine has told its caller that the input ended.
-    bool endReported = false;
-    /// Reads attempted after readLine reported the end: the program never
-    /// makes one, since every caller stops at the first.
-    unsigned readsAfterEnd = 0;
+    /// How often readLine has reported the end of input. The program never
+    /// looks at it: every caller stops at the first report, and this count is
+    /// how the tests see that none reads on after it.
+    unsigned endReports = 0;
     /// When set, called before a read or a pause finds no typed input waiting
     /// and may have to wait for the operator: work held back is done then.
     std::function<void()> beforeWaiting = nullptr;

@@ -1,24 +1,12 @@
 #include "console/readers.h"
 
-#include <cstddef>
-
 #include "console/text.h"
 #include "format/numbers.h"
 
 namespace {
 
-constexpr std::uint64_t LARGEST = 4294967295u;
-
-void printChoiceError(Console& console, std::uint32_t min, std::uint32_t max) {
-    if (min == max) {
-        console.out << "VIRHE: Valinnan pit\x84\x84 olla " << unsignedToText(max) << ".\n";
-    } else {
-        console.out << "VIRHE: Valinnan pit\x84\x84 olla v\x84lill\x84 " << unsignedToText(min)
-                    << " - " << unsignedToText(max) << ".\n";
-    }
-}
-
-// readChoice and readNumber differ only in what a blank line stands for.
+// readChoice and readNumber differ only in what a blank line stands for. Every
+// caller has more than one acceptable number, so the range is always "MIN - MAX".
 bool readRanged(Console& console, const std::string& prompt, std::uint32_t min, std::uint32_t max,
                 const std::uint32_t* blankValue, std::uint32_t& value) {
     std::string line;
@@ -36,48 +24,48 @@ bool readRanged(Console& console, const std::string& prompt, std::uint32_t min, 
             value = number.value;
             return true;
         }
-        printChoiceError(console, min, max);
+        console.out << "VIRHE: Valinnan pit\x84\x84 olla v\x84lill\x84 " << unsignedToText(min)
+                    << " - " << unsignedToText(max) << ".\n";
     }
     return false;
 }
 
 }  // namespace
 
-ParsedNumber parseNumber(const std::string& line) {
-    std::size_t at = 0;
-    while (at < line.size() && isWhitespace(line[at])) {
+ScannedNumber scanNumber(const std::string& text, std::size_t& at) {
+    while (at < text.size() && isWhitespace(text[at])) {
         ++at;
     }
-    bool negative = false;
-    if (at < line.size() && (line[at] == '+' || line[at] == '-')) {
-        negative = line[at] == '-';
+    ScannedNumber number;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        number.negative = text[at] == '-';
         ++at;
     }
-    ParsedNumber number;
-    std::uint64_t value = 0;
-    bool tooLarge = false;
-    for (; at < line.size() && line[at] >= '0' && line[at] <= '9'; ++at) {
-        number.kind = NumberKind::Value;
-        value = value * 10 + static_cast<std::uint64_t>(line[at] - '0');
-        if (value > LARGEST) {
-            tooLarge = true;
-            value = LARGEST;  // keeps the sum bounded over any run of digits
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+        number.found = true;
+        number.magnitude = number.magnitude * 10 + static_cast<std::uint64_t>(text[at] - '0');
+        if (number.magnitude > LARGEST_NUMBER) {
+            number.magnitude = LARGEST_NUMBER + 1;  // keeps it bounded over any run of digits
         }
     }
-    if (number.kind == NumberKind::None) {
-        return number;
-    }
-    if (tooLarge || (negative && value != 0)) {
-        number.kind = NumberKind::OutOfRange;
-        return number;
-    }
-    number.value = static_cast<std::uint32_t>(value);
     return number;
 }
 
+ParsedNumber parseNumber(const std::string& line) {
+    std::size_t at = 0;
+    const ScannedNumber scanned = scanNumber(line, at);
+    if (!scanned.found) {
+        return {};
+    }
+    if (scanned.magnitude > LARGEST_NUMBER || (scanned.negative && scanned.magnitude != 0)) {
+        return {NumberKind::OutOfRange, 0};
+    }
+    return {NumberKind::Value, static_cast<std::uint32_t>(scanned.magnitude)};
+}
+
 bool readChoice(Console& console, const std::string& prompt, std::uint32_t min, std::uint32_t max,
-                bool blankMeansMax, std::uint32_t& value) {
-    return readRanged(console, prompt, min, max, blankMeansMax ? &max : nullptr, value);
+                std::uint32_t& value) {
+    return readRanged(console, prompt, min, max, nullptr, value);
 }
 
 bool readNumber(Console& console, const std::string& prompt, std::uint32_t min, std::uint32_t max,
@@ -86,11 +74,7 @@ bool readNumber(Console& console, const std::string& prompt, std::uint32_t min, 
 }
 
 bool readResult(Console& console, const std::string& prompt, std::uint32_t min, std::uint32_t max,
-                bool blankMeansMax, std::uint32_t& value) {
-    if (min == max) {
-        value = min;
-        return true;
-    }
+                std::uint32_t& value) {
     std::string line;
     while (ask(console, prompt, line)) {
         if (line == "J" || line == "j") {
@@ -101,10 +85,7 @@ bool readResult(Console& console, const std::string& prompt, std::uint32_t min, 
             value = WITHDRAW;
             return true;
         }
-        ParsedNumber number = parseNumber(line);
-        if (blankMeansMax && isBlank(line)) {
-            number = {NumberKind::Value, max};
-        }
+        const ParsedNumber number = parseNumber(line);
         if (number.kind == NumberKind::Value && number.value >= min && number.value <= max) {
             value = number.value;
             return true;

@@ -28,6 +28,9 @@ CharsetConversion* keyCharset = nullptr;
 // How long the rest of a key that arrived cut short may take, in milliseconds.
 constexpr int KEY_REST_WAIT = 100;
 
+// Longer than any key's escape sequence: bytes beyond it are no key's rest.
+constexpr std::size_t LONGEST_KEY = 32;
+
 void setHandler(int signal, void (*handler)(int), struct sigaction* previous) {
     struct sigaction action {};
     action.sa_handler = handler;
@@ -92,7 +95,7 @@ void restoreSignalHandlers(const struct sigaction* previous) {
 // several bytes cut short, or an escape sequence (arrow, function key) without
 // its last byte.
 bool keyIncomplete(const std::string& key) {
-    if (key.size() >= 32)
+    if (key.size() >= LONGEST_KEY)
         return false;
     if (keyCharset != nullptr && endsInsideCharacter(*keyCharset, key))
         return true;

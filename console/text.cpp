@@ -26,3 +26,19 @@ std::string upperCased(std::string text) {
     }
     return text;
 }
+
+bool takeLine(const std::string& text, std::size_t& at, std::string& line) {
+    if (at >= text.size()) {
+        return false;
+    }
+    std::size_t end = text.find('\n', at);
+    if (end == std::string::npos) {
+        end = text.size();
+    }
+    line.assign(text, at, end - at);
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    at = end < text.size() ? end + 1 : end;
+    return true;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 /// Blank, tab, line feed, vertical tab, form feed or carriage return. Bytes
@@ -15,3 +16,9 @@ std::string trimmed(std::string text);
 /// The text with a to z made capitals; every other byte, the Finnish letters
 /// included, stays as it is.
 std::string upperCased(std::string text);
+
+/// Takes the line that starts at `at` into `line`: the bytes up to the next
+/// line feed (or the end of the text), without it and without one carriage
+/// return before it, so either line end reads alike; `at` moves past the line
+/// feed. False, with nothing taken, when `at` is at the end of the text.
+bool takeLine(const std::string& text, std::size_t& at, std::string& line);

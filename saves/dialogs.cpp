@@ -26,7 +26,7 @@ ResumeResult resumeGame(Console& console, const std::vector<std::string>& savedG
                         << savedGames[i] << '\n';
         }
         const auto count = static_cast<std::uint32_t>(savedGames.size());
-        if (!readChoice(console, "Valintasi: ", 1, count, false, choice)) {
+        if (!readChoice(console, "Valintasi: ", 1, count, choice)) {
             return ResumeResult::InputEnded;
         }
     }

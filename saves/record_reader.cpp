@@ -3,17 +3,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "console/readers.h"
 #include "console/text.h"
 
 namespace {
-
-constexpr std::int64_t LARGEST_COUNT = 4294967295;
-
-// More rounds than any game played by hand reaches (a round every minute for
-// two years). A record without throwers needs no data behind its round count,
-// and every standings display, history and added thrower walks every round, so
-// a larger count would only stop the program.
-constexpr std::int64_t MOST_ROUNDS = 1000000;
 
 // Reads the record the way a text stream does: numbers skip whitespace and
 // line ends before them, lines are taken whole. Any failure sticks.
@@ -25,40 +18,18 @@ struct Reader {
     // A decimal integer with an optional sign; values beyond the counts a game
     // can hold fail, like a number too large for the stream's type.
     std::int64_t number() {
-        while (at < text.size() && isWhitespace(text[at])) {
-            ++at;
-        }
-        bool negative = false;
-        if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-            negative = text[at++] == '-';
-        }
-        const std::size_t digits = at;
-        std::int64_t value = 0;
-        for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-            value = value * 10 + (text[at] - '0');
-            if (value > LARGEST_COUNT) {
-                failed = true;
-                value = LARGEST_COUNT;
-            }
-        }
-        if (at == digits) {
+        const ScannedNumber scanned = scanNumber(text, at);
+        if (!scanned.found || scanned.magnitude > LARGEST_NUMBER) {
             failed = true;
         }
-        return negative ? -value : value;
+        const auto value = static_cast<std::int64_t>(scanned.magnitude);
+        return scanned.negative ? -value : value;
     }
 
     // The rest of the current line, line feed consumed; fails at the very end.
     std::string line() {
-        if (at >= text.size()) {
-            failed = true;
-            return "";
-        }
-        std::size_t end = text.find('\n', at);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        std::string content = text.substr(at, end - at);
-        at = end < text.size() ? end + 1 : end;
+        std::string content;
+        failed = !takeLine(text, at, content) || failed;
         return content;
     }
 
@@ -103,7 +74,7 @@ bool readSavedGameBody(const std::string& text, GameState& state) {
     const std::string startTime = reader.line();
     const std::int64_t maxScore = reader.numberLine();
     const std::int64_t count = reader.numberLine();
-    if (reader.failed || rounds < 0 || rounds > MOST_ROUNDS || count < 0 || maxScore < 1 ||
+    if (reader.failed || rounds < 0 || rounds > MOST_SAVED_ROUNDS || count < 0 || maxScore < 1 ||
         maxScore > HIGHEST_MAX_SCORE) {
         return false;
     }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "report/results.h"
 #include "saves/saved_games.h"
 #include "support/game_run.h"
 #include "support/test_support.h"
@@ -48,6 +49,18 @@ TEST(Recovery, WrittenAfterEveryChangeAndRemovedOnceTheGameIsKeptElsewhere) {
         playGame(c.script);
         EXPECT_EQ(fileContents(RECOVERY_FILE), c.file) << c.script;
     }
+}
+
+// When no results file can be written, the game typed ahead with L stays in the
+// recovery file.
+TEST(Recovery, FailedResultsFileLeavesTheGameToResume) {
+    ScratchDir dir;
+    for (unsigned attempt = 1; attempt <= 999; ++attempt) {
+        writeFile(resultsFileName(testTime(), attempt), "");
+    }
+    const GameRun run = playGame("Matti\n\n\n5\nL\n\n");
+    EXPECT_NE(run.output.find("Tulosten tallentaminen ei onnistunut."), std::string::npos);
+    EXPECT_EQ(fileContents(RECOVERY_FILE), MATTI_1);
 }
 
 // A whole record joins the saved games (after a line feed ending a cut-off

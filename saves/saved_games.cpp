@@ -11,22 +11,18 @@ const char* const SAVED_GAMES_FILE = "vaskipiikkikisa_tallennukset.dat";
 
 namespace {
 
-// The lines of the file; one carriage return before each line feed is dropped,
-// so files with either line end read alike.
-std::vector<std::string> splitLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) {
-            end = bytes.size();
-        }
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(std::move(line));
-        start = end + 1;
+// The lines of the file, and where each begins in it.
+struct Lines {
+    std::vector<std::string> text;
+    std::vector<std::size_t> begin;
+};
+
+Lines splitLines(const std::string& bytes) {
+    Lines lines;
+    std::string line;
+    for (std::size_t at = 0, begin = 0; takeLine(bytes, at, line); begin = at) {
+        lines.text.push_back(line);
+        lines.begin.push_back(begin);
     }
     return lines;
 }
@@ -54,30 +50,27 @@ std::size_t findRecord(const std::vector<std::string>& lines, const std::string&
     }
 }
 
-// The record's own lines from `first` on, each with its line feed; false when
-// they show that the record was cut off. Inside a record only the last points
-// line (of a game saved at round 0) and the closing line can be blank together,
-// and a whole record is followed by its closing line and the two opening lines
-// of the next: three blank lines. A save after a cut-off record writes one line
-// feed to end the cut line and then its two opening lines, so a line followed
-// by exactly two blank lines and more text may have lost its end (7 10 for
-// 7 1001). The text stops after the first of two blank lines, so a record never
-// reads on into the one saved after it. `toEnd` tells whether it reaches the end.
-bool recordText(const std::vector<std::string>& lines, std::size_t first, std::string& text,
-                bool& toEnd) {
-    toEnd = false;
-    for (std::size_t i = first; i < lines.size(); ++i) {
-        text += lines[i] + '\n';
-        if (isBlank(lines[i]) && i + 1 < lines.size() && isBlank(lines[i + 1])) {
+// Where the record's own bytes, from line `first` on, end in the file; npos
+// when they show that the record was cut off. Inside a record only the last
+// points line (of a game saved at round 0) and the closing line can be blank
+// together, and a whole record is followed by its closing line and the two
+// opening lines of the next: three blank lines. A save after a cut-off record
+// writes one line feed to end the cut line and then its two opening lines, so
+// a line followed by exactly two blank lines and more text may have lost its
+// end (7 10 for 7 1001). The record stops after the first of two blank lines,
+// so it never reads on into the one saved after it.
+std::size_t recordEnd(const Lines& lines, std::size_t first, std::size_t fileSize) {
+    const std::vector<std::string>& text = lines.text;
+    for (std::size_t i = first; i + 1 < text.size(); ++i) {
+        if (isBlank(text[i]) && isBlank(text[i + 1])) {
             std::size_t end = i;
-            while (end < lines.size() && isBlank(lines[end])) {
+            while (end < text.size() && isBlank(text[end])) {
                 ++end;
             }
-            return end - i != 2 || end == lines.size();
+            return end - i != 2 || end == text.size() ? lines.begin[i + 1] : std::string::npos;
         }
     }
-    toEnd = true;
-    return true;
+    return fileSize;
 }
 
 }  // namespace
@@ -106,7 +99,7 @@ bool listSavedGames(const std::string& fileName, std::vector<std::string>& saved
     if (!readWholeFile(fileName, bytes)) {
         return false;
     }
-    const std::vector<std::string> lines = splitLines(bytes);
+    const std::vector<std::string> lines = splitLines(bytes).text;
     savedGames.clear();
     std::size_t at = 0;
     while (at < lines.size()) {
@@ -139,18 +132,20 @@ bool loadSavedGame(const std::string& entry, const std::string& fileName, GameSt
     if (!readWholeFile(fileName, bytes)) {
         return false;
     }
-    const std::vector<std::string> lines = splitLines(bytes);
+    const Lines lines = splitLines(bytes);
     // The first record with this header that reads whole: a save repeated after
     // one that failed half-way has the same header as the record it left cut off.
-    for (std::size_t body = findRecord(lines, entry, 0); body != std::string::npos;
-         body = findRecord(lines, entry, body)) {
-        std::string text;
-        bool toEnd = false;
-        if (!recordText(lines, body, text, toEnd)) {
+    for (std::size_t body = findRecord(lines.text, entry, 0); body != std::string::npos;
+         body = findRecord(lines.text, entry, body)) {
+        const std::size_t end = recordEnd(lines, body, bytes.size());
+        if (end == std::string::npos) {
             continue;
         }
-        // A last line without its line feed stays without one, as in the file.
-        if (toEnd && !bytes.empty() && bytes.back() != '\n' && !text.empty()) {
+        const std::size_t begin = body < lines.begin.size() ? lines.begin[body] : bytes.size();
+        std::string text = bytes.substr(begin, end - begin);
+        // A last line without its line feed reads as one without a line end at
+        // all, so its last number may have been cut short.
+        if (end == bytes.size() && !text.empty() && text.back() == '\r') {
             text.pop_back();
         }
         if (readSavedGameBody(text, state)) {

@@ -1,195 +1,266 @@
 #include "saves/saved_games.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <cstdint>
-#include <string>
-#include <vector>
+#include <algorithm>
+#include <regex>
 
+#include "saves/record_reader.h"
+#include "support/game_run.h"
 #include "support/test_support.h"
 
 namespace {
 
-const std::string ILTA_ENTRY = "Ilta (6.12.2026, kierros 2)";
-
 // Ilta after round 2: Matti scored 5 and skipped, Liisa scored 7 and withdrew.
+const std::string ILTA_ENTRY = "Ilta (6.12.2026, kierros 2)";
 const std::string ILTA_RECORD =
     "\n\nIlta (6.12.2026, kierros 2)\n2\n6.12.2026\n19:05:12\n50\n2\n"
     "Matti\n0\n5 1001 \nLiisa\n1\n7 1001 \n\n";
 
-GameState ilta() {
-    GameState state;
-    state.gameName = "Ilta";
-    state.round = 2;
-    state.startDate = "6.12.2026";
-    state.startTime = "19:05:12";
-    state.throwers = {{{5, NO_RESULT}, "Matti"}, {{7, NO_RESULT}, "Liisa", true}};
-    return state;
+GameState game(const std::string& name, std::uint32_t round, std::uint32_t maxScore,
+               std::vector<ThrowerRecord> throwers) {
+    return GameState{std::move(throwers), round, maxScore, cp850(name), "6.12.2026", "19:05:12"};
 }
 
-// Everything a load can change, as one comparable text.
-std::string describe(const GameState& state) {
-    std::string text = "round " + std::to_string(state.round) + ", max " +
-                       std::to_string(state.maxScore) + ", started " + state.startDate + " " +
-                       state.startTime + ", name '" + state.gameName + "'";
-    for (const ThrowerRecord& record : state.throwers) {
-        text += " | '" + record.name + "'" + (record.withdrawn ? " withdrawn:" : ":");
-        for (std::uint32_t entry : record.points) {
-            text += " " + std::to_string(entry);
-        }
-    }
-    return text;
-}
+const GameState ILTA =
+    game("Ilta", 2, 50, {thrower("Matti", {5, 1001}), thrower("Liisa", {7, 1001}, true)});
 
-// A state that no record holds, to see that a refused load leaves it alone.
-GameState untouched() {
-    GameState state;
-    state.round = 7;
-    state.maxScore = 9;
-    state.startDate = "1.1.2020";
-    state.startTime = "00:00:01";
-    state.throwers = {{{1, 2, 3, 4, 5, 6, 7}, "Keke"}};
-    return state;
+// The game a load gives; the game as it was before when the load is refused.
+std::pair<bool, GameState> load(const std::string& entry, const GameState& before = ILTA) {
+    GameState state = before;
+    const bool loaded = loadSavedGame(entry, SAVED_GAMES_FILE, state);
+    state.gameName = before.gameName;  // left to the caller
+    return {loaded, state};
 }
 
 std::vector<std::string> listed() {
-    std::vector<std::string> games;
+    std::vector<std::string> games{"kept when nothing can be read"};
     listSavedGames(SAVED_GAMES_FILE, games);
     return games;
 }
 
-// The state a load gives; "refused" for a refusal that left the state alone.
-std::string loaded(const std::string& entry) {
-    GameState state = untouched();
-    if (loadSavedGame(entry, SAVED_GAMES_FILE, state)) {
-        return describe(state);
-    }
-    const std::string after = describe(state);
-    return after == describe(untouched()) ? "refused" : "refused, yet changed to " + after;
-}
-
-const std::string ILTA_LOADED =
-    "round 2, max 50, started 6.12.2026 19:05:12, name '' | 'Matti': 5 1001 | "
-    "'Liisa' withdrawn: 7 1001";
+const std::string SAVE_FAILED = "Tallentaminen ei onnistunut. \n" + PAUSE + CLEAR;
+const std::string WRITTEN = "Tulokset tallennettu tiedostoon:\n";
+const std::string RESULTS_FAILED =
+    "Tulosten tallentaminen ei onnistunut. Ohjelma lopetetaan. \n" + PAUSE;
 
 }  // namespace
 
-TEST(SavedGames, IltaIsAppendedAsItsFifteenLinesAndComesBackWhole) {
+TEST(SavedGames, IltaIsSavedAsItsFifteenLinesAndComesBackWhole) {
     ScratchDir dir;
-    ASSERT_TRUE(appendSavedGame(ilta(), "6.12.2026", SAVED_GAMES_FILE));
+    EXPECT_EQ(listed(), std::vector<std::string>{"kept when nothing can be read"});
+    ASSERT_TRUE(appendSavedGame(ILTA, "6.12.2026", SAVED_GAMES_FILE));
     EXPECT_EQ(fileContents(SAVED_GAMES_FILE), ILTA_RECORD);
-    EXPECT_EQ(listed(), std::vector<std::string>{ILTA_ENTRY});
-    // The name stays in the header line only; the loader leaves it to the caller.
-    EXPECT_EQ(loaded(ILTA_ENTRY), ILTA_LOADED);
-    EXPECT_EQ(loaded("Ilta (6.12.2026, kierros 3)"), "refused");
-}
-
-TEST(SavedGames, EverySaveIsListedOldestFirstAndLoadsItsOwnStateTheEarlierOfOneHeader) {
-    ScratchDir dir;
-    // Round 0: empty points lines, and a 20-character name saved as its first 15.
-    GameState nolla = ilta();
-    nolla.gameName = "Nolla";
-    nolla.round = 0;
-    nolla.maxScore = 1000;
-    nolla.throwers = {{{}, "Matti"}, {{}, "Abcdefghijklmnopqrst", true}};
-    ASSERT_TRUE(appendSavedGame(nolla, "6.12.2026", SAVED_GAMES_FILE));
-    EXPECT_EQ(fileContents(SAVED_GAMES_FILE),
-              "\n\nNolla (6.12.2026, kierros 0)\n0\n6.12.2026\n19:05:12\n1000\n2\n"
-              "Matti\n0\n\nAbcdefghijklmno\n1\n\n\n");
-    // Ilta saved after round 2, again the same day after the same round, then after round 3.
-    GameState state = ilta();
-    ASSERT_TRUE(appendSavedGame(state, "6.12.2026", SAVED_GAMES_FILE));
-    state.throwers[0].points = {8, 8};
-    ASSERT_TRUE(appendSavedGame(state, "6.12.2026", SAVED_GAMES_FILE));
-    addRoundPoints(state.throwers[0], 9);
-    addRoundPoints(state.throwers[1], NO_RESULT);
-    state.round = 3;
-    ASSERT_TRUE(appendSavedGame(state, "7.12.2026", SAVED_GAMES_FILE));
-
-    EXPECT_EQ(listed(), (std::vector<std::string>{"Nolla (6.12.2026, kierros 0)", ILTA_ENTRY,
-                                                  ILTA_ENTRY, "Ilta (7.12.2026, kierros 3)"}));
-    EXPECT_EQ(loaded("Nolla (6.12.2026, kierros 0)"),
-              "round 0, max 1000, started 6.12.2026 19:05:12, name '' | 'Matti': | "
-              "'Abcdefghijklmno' withdrawn:");
-    EXPECT_EQ(loaded(ILTA_ENTRY), ILTA_LOADED);
-    EXPECT_EQ(loaded("Ilta (7.12.2026, kierros 3)"),
-              "round 3, max 50, started 6.12.2026 19:05:12, name '' | 'Matti': 8 8 9 | "
-              "'Liisa' withdrawn: 7 1001 1001");
-}
-
-TEST(SavedGames, FilesWithoutRecordsListNothing) {
-    ScratchDir dir;
-    std::vector<std::string> games{"kept"};
-    EXPECT_FALSE(listSavedGames(SAVED_GAMES_FILE, games));
-    EXPECT_EQ(games, std::vector<std::string>{"kept"});  // no file: the list stays as it was
-    EXPECT_EQ(loaded(ILTA_ENTRY), "refused");
+    for (const std::string& bytes :
+         {ILTA_RECORD, std::regex_replace(ILTA_RECORD, std::regex("\n"), "\r\n")}) {
+        writeFile(SAVED_GAMES_FILE, bytes);
+        EXPECT_EQ(listed(), std::vector<std::string>{ILTA_ENTRY});
+        const auto [loaded, state] = load(ILTA_ENTRY, GameState{});
+        EXPECT_TRUE(loaded &&
+                    sameState(state, GameState{ILTA.throwers, 2, 50, "", "6.12.2026", "19:05:12"}));
+        EXPECT_FALSE(load("Ilta (6.12.2026, kierros 3)").first);
+    }
     for (const char* bytes : {"", "\n\n\n\n", " \r\n\t\r\n\r\n", "Ilta\n\nMatti\n"}) {
         writeFile(SAVED_GAMES_FILE, bytes);
-        games = {"kept"};
-        EXPECT_FALSE(listSavedGames(SAVED_GAMES_FILE, games)) << bytes;
-        EXPECT_TRUE(games.empty()) << bytes;
+        EXPECT_TRUE(listed().empty()) << bytes;
     }
+    // A save starts on a line of its own, also after a file of one byte.
+    writeFile(SAVED_GAMES_FILE, "x");
+    ASSERT_TRUE(appendSavedGame(ILTA, "6.12.2026", SAVED_GAMES_FILE));
+    EXPECT_EQ(fileContents(SAVED_GAMES_FILE), "x\n" + ILTA_RECORD);
 }
 
-TEST(SavedGames, CarriageReturnLineEndsListAndLoadLikeLineFeeds) {
-    ScratchDir dir;
-    std::string crlf;
-    for (const char byte : ILTA_RECORD) {
-        crlf += byte == '\n' ? std::string("\r\n") : std::string(1, byte);
-    }
-    writeFile(SAVED_GAMES_FILE, crlf);
-    EXPECT_EQ(listed(), std::vector<std::string>{ILTA_ENTRY});
-    EXPECT_EQ(loaded(ILTA_ENTRY), ILTA_LOADED);
-}
-
-TEST(SavedGames, ValuesNoSaveWritesAreRefused) {
-    struct Case {
-        const char* rounds;
-        const char* maxScore;
-        const char* count;
-        const char* points;
+TEST(SavedGames, RecordsThatNoSaveWritesAreRefused) {
+    const struct {
+        std::string rounds, maxScore, count, name, points;
         bool loads;
-        std::string name = "Matti";
-    };
-    const Case cases[] = {
-        {"1", "1", "1", "0", true},
-        {"1", "1000", "1", "1000", true},
-        {"1", "50", "1", "1001", true},
-        {"-1", "50", "1", "5", false},
-        {"x", "50", "1", "5", false},
-        {"1", "50", "-1", "5", false},
-        {"1", "50", "x", "5", false},
-        {"1", "0", "1", "5", false},
-        {"1", "1001", "1", "5", false},
-        {"1", "50", "1", "1002", false},
-        {"1", "50", "1", "4294967297", false},
-        {"1", "50", "1", "-5", false},
-        {"1", "50", "1", "x", false},
-        // Counts far beyond what the file holds must fail on the missing data,
-        // never by reserving room for them first.
-        {"1", "50", "4000000000", "5", false},
-        {"4000000000", "50", "1", "5", false},
+    } cases[] = {
+        // clang-format off
+        {"0", "50", "1", "Matti", "", true},       {"1", "1", "1", "Matti", "0", true},
+        {"1", "1000", "1", "Matti", "1000", true}, {"1", "50", "1", "Matti", "1001", true},
+        {"-1", "50", "1", "Matti", "5", false},    {"x", "50", "1", "Matti", "5", false},
+        {"1", "50", "-1", "Matti", "5", false},    {"1", "0", "1", "Matti", "5", false},
+        {"1", "1001", "1", "Matti", "5", false},   {"1", "50", "1", "Matti", "1002", false},
+        {"1", "50", "1", "Matti", "4294967297", false}, {"1", "50", "1", "Matti", "-5", false},
+        {"1", "50", "1", "Matti", "x", false},
+        // Counts far beyond the data behind them fail on the missing data.
+        {"1", "50", "4000000000", "Matti", "5", false},
+        {"4000000000", "50", "1", "Matti", "5", false},
         // Without throwers nothing backs the round count: no game reaches more.
-        {"1000000", "50", "0", "5", true},
-        {"1000001", "50", "0", "5", false},
-        // A blank name, also one blank in the first 15 characters that a save
-        // keeps: saved again at round 0 it would open a record of its own.
-        {"1", "50", "1", "5", false, " "},
-        {"1", "50", "1", "5", false, std::string(15, '\r') + "Eero"},
+        {"1000000", "50", "0", "Matti", "5", true}, {"1000001", "50", "0", "Matti", "5", false},
+        // A short name that is blank would open a record of its own when saved at round 0.
+        {"1", "50", "1", " ", "5", false},
+        {"1", "50", "1", std::string(15, '\r') + "Eero", "5", false},
+        // clang-format on
     };
     ScratchDir dir;
-    for (const Case& c : cases) {
-        const std::string count = c.count;
-        writeFile(SAVED_GAMES_FILE, "\n\nPeli (6.12.2026, kierros 1)\n" + std::string(c.rounds) +
-                                        "\n6.12.2026\n19:05:12\n" + c.maxScore + "\n" + count +
+    for (const auto& c : cases) {
+        writeFile(SAVED_GAMES_FILE, "\n\nPeli (6.12.2026, kierros 1)\n" + c.rounds +
+                                        "\n6.12.2026\n19:05:12\n" + c.maxScore + "\n" + c.count +
                                         "\n" + c.name + "\n0\n" + c.points + " \n\n");
-        std::string expected = "refused";
-        if (c.loads) {
-            expected = std::string("round ") + c.rounds + ", max " + c.maxScore +
-                       ", started 6.12.2026 19:05:12, name ''" +
-                       (count == "0" ? "" : " | 'Matti': " + std::string(c.points));
+        const auto [loaded, state] = load("Peli (6.12.2026, kierros 1)");
+        EXPECT_EQ(loaded, c.loads)
+            << c.rounds << " " << c.maxScore << " " << c.count << " " << c.points;
+        EXPECT_TRUE(loaded ? state.round == std::stoul(c.rounds) &&
+                                 state.maxScore == std::stoul(c.maxScore)
+                           : sameState(state, ILTA));
+    }
+}
+
+namespace {
+
+// Three games as saves write them. Names that begin with digits give a cut-off
+// record the chance to read the next record's header as one of its numbers.
+const std::pair<GameState, const char*> SAVES[] = {
+    {ILTA, "6.12.2026"},
+    {game("2026 Kesä", 3, 100,
+          {thrower("Åsa", {100, 0, 45}), thrower("Ville-äijä", {1001, 3, 99})}),
+     "7.12.2026"},
+    {game("7 veljestä", 1, 10, {thrower("Eero", {10})}), "8.12.2026"},
+};
+
+std::string record(int i) {
+    return savedGameRecord(SAVES[i].first, SAVES[i].second);
+}
+
+bool loads(int i) {
+    GameState expected = SAVES[i].first;
+    const auto [loaded, state] = load(savedGameHeader(expected, SAVES[i].second), GameState{});
+    expected.gameName.clear();
+    return loaded && sameState(state, expected);
+}
+
+}  // namespace
+
+// A save cut off anywhere, alone, followed by another game's save, or by the
+// same game saved again (as when the operator repeats a save that failed).
+TEST(SavedGames, CutOffAtEveryByteAndSavedAgain) {
+    ScratchDir dir;
+    const std::string both = record(0) + record(1);
+    for (std::size_t cut = 0; cut <= both.size(); ++cut) {
+        for (const int later : {-1, 2, 0}) {
+            SCOPED_TRACE("cut at " + std::to_string(cut) + ", then " + std::to_string(later));
+            const std::string kept = both.substr(0, cut);
+            writeFile(SAVED_GAMES_FILE, kept);
+            if (later >= 0) {
+                ASSERT_TRUE(
+                    appendSavedGame(SAVES[later].first, SAVES[later].second, SAVED_GAMES_FILE));
+                const bool lineEnded = kept.empty() || kept.back() == '\n';
+                EXPECT_EQ(fileContents(SAVED_GAMES_FILE),
+                          kept + (lineEnded ? "" : "\n") + record(later));
+                EXPECT_TRUE(loads(later));
+            }
+            // Every listed game either loads as it was saved or leaves the game alone.
+            for (const std::string& entry : listed()) {
+                const auto [loaded, state] = load(entry);
+                const auto saved = std::find_if(
+                    std::begin(SAVES), std::end(SAVES),
+                    [&](const auto& s) { return savedGameHeader(s.first, s.second) == entry; });
+                EXPECT_TRUE(loaded
+                                ? saved != std::end(SAVES) && loads(static_cast<int>(saved - SAVES))
+                                : sameState(state, ILTA))
+                    << entry;
+            }
+            // A record whole before the cut is never lost; at the end of the file
+            // only its closing empty lines may be missing.
+            const std::size_t closing = later >= 0 ? 0 : 2;
+            EXPECT_TRUE(cut + closing < record(0).size() || loads(0));
+            EXPECT_TRUE(cut + closing < both.size() || loads(1));
         }
-        EXPECT_EQ(loaded("Peli (6.12.2026, kierros 1)"), expected)
-            << "R " << c.rounds << ", max " << c.maxScore << ", P " << c.count;
+    }
+}
+
+namespace {
+
+// Saves twice, then ends the game.
+const std::string SAVE_TWICE = "Matti\n\n\n5\nT\nIlta\n\nT\n\nL\n\n";
+
+std::string resultsFile() {
+    const std::string name = filesStartingWith("vaskipiikkikisa_tulokset_");
+    return name.empty() ? "" : fileContents(name.substr(0, name.size() - 1));
+}
+
+// Writes past the limit fail with EFBIG instead of stopping the program.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) : handler(signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit limit{bytes, before.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &before);
+        signal(SIGXFSZ, handler);
+    }
+    void (*handler)(int);
+    rlimit before{};
+};
+
+}  // namespace
+
+// Nothing to resume at the start; each save reported failed, with the pause and
+// the standings again; the name asked once; the results written when they can be.
+TEST(FileFaults, NoFileAtTheSavedGamesNameOrNoWorkingDirectory) {
+    const struct {
+        const char* what;
+        int (*make)();
+        std::string ending;
+    } cases[] = {
+        // clang-format off
+        {"directory", [] { return mkdir(SAVED_GAMES_FILE, 0777); }, WRITTEN},
+        {"/dev/full", [] { return symlink("/dev/full", SAVED_GAMES_FILE); }, WRITTEN},
+        {"/dev/zero", [] { return symlink("/dev/zero", SAVED_GAMES_FILE); }, WRITTEN},
+        {"/dev/null", [] { return symlink("/dev/null", SAVED_GAMES_FILE); }, WRITTEN},
+        {"named pipe", [] { return mkfifo(SAVED_GAMES_FILE, 0666); }, WRITTEN},
+        {"no working directory", [] { return mkdir("a", 0777) | chdir("a") | rmdir("../a"); },
+         RESULTS_FAILED},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        ASSERT_EQ(c.make(), 0) << c.what;
+        const std::string output = playGame(SAVE_TWICE).output;
+        EXPECT_EQ(output.find(BANNER + SETUP_HEADING), 0u) << c.what;
+        EXPECT_EQ(occurrences(output, "Anna pelille"), 1u) << c.what;
+        EXPECT_EQ(occurrences(output, SAVE_FAILED), 2u) << c.what;
+        EXPECT_NE(output.find(c.ending), std::string::npos) << c.what;
+    }
+}
+
+// Short writes are never reported as success, for either file.
+TEST(FileFaults, FileSizeLimitCutsTheSaveAndTheResultsAnywhere) {
+    const std::string script = "Matti\nLiisa\n\n\n5\n7\nT\nIlta\n\nL\n\n";
+    std::size_t recordSize = 0;
+    std::size_t resultsSize = 0;
+    {
+        ScratchDir dir;
+        playGame(script);
+        recordSize = fileContents(SAVED_GAMES_FILE).size();
+        resultsSize = resultsFile().size();
+        ASSERT_GT(resultsSize, recordSize);
+    }
+    std::vector<std::size_t> limits = {0, recordSize - 1, recordSize, resultsSize - 1, resultsSize};
+    for (std::size_t limit = 1; limit < resultsSize; limit += 61) {
+        limits.push_back(limit);
+    }
+    for (const std::size_t limit : limits) {
+        ScratchDir dir;
+        std::string output;
+        {
+            const FileSizeLimit capped(limit);
+            output = playGame(script).output;
+        }
+        const std::size_t saved = fileContents(SAVED_GAMES_FILE).size();
+        const std::size_t written = resultsFile().size();
+        EXPECT_EQ(saved, std::min(limit, recordSize)) << limit;
+        EXPECT_EQ(occurrences(output, "Pelitilanne tallennettu.\n" + PAUSE),
+                  saved == recordSize ? 1u : 0u);
+        EXPECT_EQ(occurrences(output, SAVE_FAILED), saved < recordSize ? 1u : 0u) << limit;
+        EXPECT_EQ(written, std::min(limit, resultsSize)) << limit;
+        EXPECT_EQ(occurrences(output, WRITTEN), written == resultsSize ? 1u : 0u);
+        EXPECT_EQ(occurrences(output, RESULTS_FAILED), written < resultsSize ? 1u : 0u) << limit;
     }
 }

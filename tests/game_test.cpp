@@ -1,65 +1,83 @@
+// The built program on pipes, as a script or another program would drive it:
+// a whole game with every command, saved, resumed in a second run and ended.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ctime>
+#include <regex>
 #include <string>
 
-#include "support/process.h"
+#include "support/session.h"
 #include "support/test_support.h"
 
 namespace {
 
-const std::string BANNER_START = std::string(51, '-') + "\n    Vaskipiikkikisa by Vilkaro v. 1.1\n";
+// What the program showed, or a file held, with every line end a line feed (a
+// port may write carriage returns before them) and every date and time of the
+// real clock made D and T (a second run within the same second numbers its
+// results file).
+std::string plain(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    text = std::regex_replace(text, std::regex(R"(\d{1,2}\.\d{1,2}\.\d{4}|\d{8})"), "D");
+    return std::regex_replace(text, std::regex(R"(\d\d[:.]\d\d[:.]\d\d(_2)?)"), "T");
+}
+
+std::string run(const std::string& input) {
+    Session session;
+    EXPECT_TRUE(start(session) && send(session, input) && finish(session));
+    EXPECT_EQ(session.exitStatus, 0);
+    return plain(session.output);
+}
+
+void expectInOrder(const std::string& text, const std::vector<std::string>& parts) {
+    std::size_t at = 0;
+    for (const std::string& part : parts) {
+        at = text.find(cp850(part), at);
+        ASSERT_NE(at, std::string::npos) << part << "\n" << text;
+    }
+}
 
 }  // namespace
 
-TEST(Game, FirstRunInAnEmptyDirectoryGoesStraightToSetUp) {
+TEST(Game, PlayedSavedResumedAndEnded) {
     ScratchDir dir;
-    const ProcessResult result = runProgram("");
-    EXPECT_EQ(result.exitStatus, 0);
-    EXPECT_EQ(result.output.substr(0, BANNER_START.size()), BANNER_START);
-    const std::string tail =
-        std::string(51, '-') + "\n\n" +
-        cp850("\nAnna heittäjät, ja paina lopuksi enteriä.\nAnna heittäjä 1: \n");
-    ASSERT_GE(result.output.size(), tail.size());
-    EXPECT_EQ(result.output.substr(result.output.size() - tail.size()), tail);
-    EXPECT_EQ(result.output.find("Valitse"), std::string::npos);
-    EXPECT_EQ(filesStartingWith("vaskipiikkikisa"), "");
-}
-
-TEST(Game, LinesEndingInCarriageReturnsAndALastLineWithoutALineFeed) {
-    ScratchDir dir;
-    const ProcessResult result = runProgram("Matti\r\n\r\n\r\n3\r\nS\r\n7");
-    EXPECT_EQ(result.exitStatus, 0);
-    const std::string row =
-        "Matti          7       3        5.00       10        5         2.82 \n";
-    EXPECT_NE(result.output.find(row), std::string::npos) << result.output;
-    EXPECT_NE(result.output.find("Valintasi (S/N/H/U/T/L): \n"), std::string::npos);
-}
-
-TEST(Game, EndOfInputAtEveryKindOfPromptEndsCleanly) {
-    struct Case {
-        std::string script;
-        std::string lastPrompt;
-    };
-    const Case cases[] = {
-        {"Matti\n", cp850("Anna heittäjä 2: ")},
-        {"Matti\n\n", "Anna maksimitulos (oletus = 50): "},
-        {"Matti\n\n\n", "1. Matti: "},
-        {"Matti\n\n\nx\n",
-         cp850("VIRHE: Tuloksen pitää olla välillä 0 - 50 (tai J tai V).\n") + "1. Matti: "},
-        {"Matti\n\n\n5\n", "Valintasi (S/N/H/U/T/L): "},
-        {"Matti\n\n\n5\nu\n", "Anna uuden pelaajan nimi: "},
-        {"Matti\n\n\n5\nt\n", "Anna pelille/tallennukselle nimi: "},
-    };
-    for (const Case& c : cases) {
-        ScratchDir dir;
-        const ProcessResult result = runProgram(c.script, {dir.path, -1, 5.0});
-        EXPECT_FALSE(result.timedOut);
-        EXPECT_EQ(result.exitStatus, 0);
-        const std::string tail = c.lastPrompt + "\n";
-        ASSERT_GE(result.output.size(), tail.size());
-        EXPECT_EQ(result.output.substr(result.output.size() - tail.size()), tail) << c.script;
-        // Only the recovery file of the rounds played may stay.
-        const std::string files = filesStartingWith("vaskipiikkikisa");
-        EXPECT_TRUE(files.empty() || files == "vaskipiikkikisa_keskeytynyt.dat\n") << c.script;
-    }
+    // Round 2 is entered twice (H), Liisa withdraws, Eero joins and Liisa is recalled.
+    const std::string first =
+        run("Matti\nLiisa\n\n\n5\n7\nN\nS\nJ\n8\nH\n\n4\nV\nU\nEero\nU\nliisa\n\nT\nIlta\n\nL\n\n");
+    expectInOrder(first,
+                  {"  Kierros 1: Liisa tuloksella 7\n", "Liisa          8       7  ",
+                   "Tilanne kierroksen 1 jälkeen", "Kierros 2 alkaa",
+                   "Matti          5       4        4.50       9         4.5       0.70 \n",
+                   "Eero           0       0 ", "Hänet kutsuttiin takaisin peliin.\n" + PAUSE,
+                   "Anna pelille/tallennukselle nimi: Pelitilanne tallennettu.\n",
+                   "Tulokset tallennettu tiedostoon:\nvaskipiikkikisa_tulokset_D_T.txt\n" + PAUSE});
+    const std::string second = run("J\nS\n3\n8\n9\nT\n\nl\n\n");
+    expectInOrder(second,
+                  {"Valintasi (A/J): \n" + std::string(CLEAR) + "Tilanne kierroksen 2 jälkeen",
+                   "Kierros 3 alkaa. ", "1. Matti: 2. Liisa: 3. Eero: ",
+                   "Liisa          8       7        7.50       15        7.5       0.70 \n",
+                   "Valintasi (S/N/H/U/T/L): Pelitilanne tallennettu.\n",
+                   "tiedostoon:\nvaskipiikkikisa_tulokset_D_T.txt\n" + PAUSE});
+    EXPECT_EQ(second.find(cp850("Anna heittäjä")), std::string::npos);
+    // The dates are today's, by the test's own clock.
+    const std::time_t now = std::time(nullptr);
+    std::tm today{};
+    localtime_r(&now, &today);
+    const std::string saved = fileContents("vaskipiikkikisa_tallennukset.dat");
+    EXPECT_EQ(
+        occurrences(saved, std::to_string(today.tm_mday) + "." + std::to_string(today.tm_mon + 1) +
+                               "." + std::to_string(today.tm_year + 1900)),
+        4u);
+    EXPECT_EQ(
+        plain(saved),
+        "\n\nIlta (D, kierros 2)\n2\nD\nT\n50\n3\nMatti\n0\n5 4 \nLiisa\n0\n7 1001 \nEero\n0\n"
+        "1001 1001 \n\n\n\nIlta (D, kierros 3)\n3\nD\nT\n50\n3\nMatti\n0\n5 4 3 \nLiisa\n0\n"
+        "7 1001 8 \nEero\n0\n1001 1001 9 \n\n");
+    const std::string names = filesStartingWith("vaskipiikkikisa_tulokset_");
+    ASSERT_EQ(plain(names), "vaskipiikkikisa_tulokset_D_T.txt\nvaskipiikkikisa_tulokset_D_T.txt\n");
+    const std::string last = names.substr(names.find('\n') + 1);
+    expectInOrder(plain(fileContents(last.substr(0, last.size() - 1))),
+                  {"Vaskipiikkikisa: Ilta\n",
+                   "1         5      7      -        12\n"
+                   "2         4      -      -        4\n3         3      8      9        20\n"});
 }

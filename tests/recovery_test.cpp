@@ -2,13 +2,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdint>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "saves/recovery.h"
-#include "support/process.h"
 #include "support/session.h"
 #include "support/test_support.h"
 
@@ -28,7 +25,7 @@ TEST(RecoveryProcess, KilledAtTheRoundMenuResumesTheSameStandings) {
     std::string shown;
     {
         Session session;
-        ASSERT_TRUE(start(session, {dir.path, -1, 5.0}));
+        ASSERT_TRUE(start(session, dir.path));
         // N typed ahead holds the write back until the program waits after it.
         ASSERT_TRUE(send(session, "Matti\nLiisa\n\n\n5\n7\n\n3\nV\nN\n"));
         ASSERT_TRUE(waitFor(session, "Tilanne kierroksen 2"));
@@ -37,7 +34,8 @@ TEST(RecoveryProcess, KilledAtTheRoundMenuResumesTheSameStandings) {
         const std::size_t from = session.output.rfind(CLEAR);
         shown = session.output.substr(from, session.output.find(MENU_START, from) - from);
     }  // SIGKILL
-    const ProcessResult next = runProgram("J\n", {dir.path, -1, 5.0});
+    Session next;
+    ASSERT_TRUE(start(next, dir.path) && send(next, "J\n") && finish(next));
     EXPECT_NE(next.output.find(", kierros 2)\n\nValitse: \n"), std::string::npos) << next.output;
     EXPECT_NE(next.output.find("\n" + shown + MENU_START), std::string::npos) << next.output;
     EXPECT_EQ(filesStartingWith("vaskipiikkikisa_keskeytynyt"), "");
@@ -51,7 +49,7 @@ TEST(RecoveryProcess, KilledAtRandomInstantsLeavesNoPartialFile) {
         ScratchDir dir;
         {
             Session session;
-            ASSERT_TRUE(start(session, {dir.path, -1, 5.0}));
+            ASSERT_TRUE(start(session, dir.path));
             std::string round;  // the points of 20 throwers
             for (char name = 'A'; name <= 'T'; ++name) {
                 send(session, std::string(5, name) + "\n");
@@ -79,7 +77,7 @@ TEST(RecoveryProcess, UnwritableFileWarnsOnEveryDisplay) {
     ScratchDir dir;
     ASSERT_EQ(mkdir(RECOVERY_FILE, 0777), 0);
     Session session;
-    ASSERT_TRUE(start(session, {dir.path, -1, 5.0}));
+    ASSERT_TRUE(start(session, dir.path));
     ASSERT_TRUE(send(session, "Matti\n\n\n5\n"));
     EXPECT_TRUE(waitFor(session, WARNING + MENU_START));
     ASSERT_TRUE(send(session, "\n6\n"));
@@ -89,16 +87,4 @@ TEST(RecoveryProcess, UnwritableFileWarnsOnEveryDisplay) {
     EXPECT_EQ(session.output.find(WARNING, session.seen), std::string::npos);
     EXPECT_EQ(session.exitStatus, 0);
     EXPECT_NE(filesStartingWith("vaskipiikkikisa_tulokset_"), "");
-}
-
-// A results file cut short by the file size limit leaves the game, typed ahead
-// with L, in the recovery file.
-TEST(RecoveryProcess, FailedResultsFileLeavesTheGameToResume) {
-    ScratchDir dir;
-    const ProcessResult run = runProgram("Matti\n\n\n5\nL\n\n", {dir.path, 200, 5.0});
-    EXPECT_NE(run.output.find("Tulosten tallentaminen ei onnistunut."), std::string::npos);
-    std::string header;
-    GameState game;
-    ASSERT_TRUE(readRecoveryRecord(fileContents(RECOVERY_FILE), header, game));
-    EXPECT_EQ(game.throwers.at(0).points, std::vector<std::uint32_t>{5});
 }

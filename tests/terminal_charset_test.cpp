@@ -3,7 +3,7 @@
 // ISO 8859-15 gets its own bytes both ways. A name keeps its column either way.
 #include <gtest/gtest.h>
 
-#include "support/pty.h"
+#include "support/session.h"
 #include "support/test_support.h"
 
 namespace {
@@ -16,16 +16,16 @@ TEST(TerminalCharset, TypedNameShowsInTheTerminalsSetAndLinesUp) {
                  {"LC_ALL=fi_FI.ISO-8859-15@euro", "\xE4", "V\xE4in\xF6\xA4", "V\xE4in\xF6?"}};
     for (const auto& c : cases) {
         ScratchDir dir;
-        PtySession session;
-        ASSERT_TRUE(startOnPty(session, {VASKI_BINARY}, {c.locale}));
-        ASSERT_TRUE(expect(session, "Anna heitt" + c.a + "j" + c.a + " 1: ")) << c.locale;
-        type(session, c.typed + "\r\r\r");
-        ASSERT_TRUE(expect(session, "1. " + c.shown + ": ")) << c.locale;
-        type(session, "7\r");
-        EXPECT_TRUE(expect(session, "Yhteens" + c.a + ": ")) << c.locale;
-        EXPECT_TRUE(expect(session, "\r\n" + c.shown + std::string(9, ' ') + "7       7 "));
-        type(session, "\x04");
-        EXPECT_TRUE(waitForEnd(session));
+        Session session;
+        ASSERT_TRUE(startOnTerminal(session, {VASKI_BINARY}, c.locale));
+        ASSERT_TRUE(waitFor(session, "Anna heitt" + c.a + "j" + c.a + " 1: ")) << c.locale;
+        send(session, c.typed + "\r\r\r");
+        ASSERT_TRUE(waitFor(session, "1. " + c.shown + ": ")) << c.locale;
+        send(session, "7\r");
+        EXPECT_TRUE(waitFor(session, "Yhteens" + c.a + ": ")) << c.locale;
+        EXPECT_TRUE(waitFor(session, "\r\n" + c.shown + std::string(9, ' ') + "7       7 "));
+        send(session, "\x04");
+        EXPECT_TRUE(finish(session));
     }
 }
 

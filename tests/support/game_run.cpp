@@ -1,8 +1,11 @@
 #include "support/game_run.h"
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 
 #include "app/driver.h"
+#include "saves/saved_games.h"
 #include "support/test_support.h"
 
 const std::string BANNER = std::string(51, '-') + "\n" + "    Vaskipiikkikisa by Vilkaro v. 1.1\n" +
@@ -22,6 +25,8 @@ const std::string ROUND_MENU = cp850(
 
 const std::string MENU_PROMPT = "Valintasi (S/N/H/U/T/L): ";
 
+const char* const ENDS = "<the end>";
+
 GameRun playGame(const std::string& script) {
     std::istringstream in(script);
     std::ostringstream out;
@@ -30,6 +35,33 @@ GameRun playGame(const std::string& script) {
     run.exitStatus = runGame(
         console, [] { return testTime(); }, run.state);
     run.output = out.str();
-    run.readsAfterEnd = console.readsAfterEnd;
+    run.readsAfterEnd = console.endReports > 1 ? console.endReports - 1 : 0;
     return run;
+}
+
+void playDialogues(const std::vector<Dialogue>& dialogues) {
+    for (const Dialogue& d : dialogues) {
+        SCOPED_TRACE(d.what);
+        ScratchDir dir;
+        if (!d.planted.empty()) {
+            writeFile(SAVED_GAMES_FILE, d.planted);
+        }
+        const GameRun run = playGame(d.typed);
+        EXPECT_EQ(run.exitStatus, 0);
+        EXPECT_EQ(run.readsAfterEnd, 0u);
+        std::string results = filesStartingWith("vaskipiikkikisa_tulokset_");
+        results = results.empty() ? "" : fileContents(results.substr(0, results.size() - 1));
+        const std::string seen =
+            run.output + "\f" + fileContents(SAVED_GAMES_FILE) + "\f" + results;
+        std::size_t at = 0;
+        for (const std::string& fragment : d.expected) {
+            const bool ends = fragment == ENDS;
+            const std::size_t found = !ends                     ? seen.find(fragment, at)
+                                      : at == run.output.size() ? at
+                                                                : std::string::npos;
+            ASSERT_NE(found, std::string::npos) << "after " << at << ": " << fragment << "\n"
+                                                << seen;
+            at = found + (ends ? 0 : fragment.size());
+        }
+    }
 }

@@ -2,55 +2,47 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <pty.h>
 #include <signal.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
+#include <sstream>
 
 namespace {
 
-// Reads what the program has written within `seconds`; false once it has
-// closed its output.
-bool readSome(Session& session, double seconds) {
-    pollfd fd{session.fromProgram, POLLIN, 0};
-    const int ready = poll(&fd, 1, static_cast<int>(seconds * 1000) + 1);
-    if (ready <= 0) {
-        return ready == 0 || errno == EINTR;
-    }
-    char buffer[65536];
-    const ssize_t count = read(session.fromProgram, buffer, sizeof buffer);
-    if (count <= 0) {
-        return false;
-    }
-    session.output.append(buffer, static_cast<std::size_t>(count));
-    return true;
+double now() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-void closeInput(Session& session) {
-    if (session.toProgram >= 0) {
-        close(session.toProgram);
-        session.toProgram = -1;
+[[noreturn]] void exec(std::vector<std::string> words) {
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
     }
+    argv.push_back(nullptr);
+    execvp(argv[0], argv.data());
+    _exit(127);
 }
 
 }  // namespace
 
 Session::~Session() {
-    closeInput(*this);
+    for (const int fd : {toProgram, fromProgram, terminal}) {
+        close(fd);
+    }
     if (pid > 0) {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
     }
-    if (fromProgram >= 0) {
-        close(fromProgram);
-    }
 }
 
-bool start(Session& session, const ProcessOptions& options) {
+bool start(Session& session, const std::string& directory) {
     int in[2];
     int out[2];
     if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0) {
@@ -59,73 +51,83 @@ bool start(Session& session, const ProcessOptions& options) {
     signal(SIGPIPE, SIG_IGN);
     session.pid = fork();
     if (session.pid == 0) {
-        execProgram(in[0], out[1], options);
+        dup2(in[0], STDIN_FILENO);
+        dup2(out[1], STDOUT_FILENO);
+        setenv("LC_ALL", "C", 1);
+        const char* program = std::getenv("VASKI_PROGRAM");
+        std::istringstream line(program != nullptr ? program : VASKI_BINARY);
+        std::vector<std::string> words;
+        for (std::string word; line >> word;) {
+            words.push_back(word);
+        }
+        if (chdir(directory.c_str()) != 0 || words.empty()) {
+            _exit(126);
+        }
+        exec(words);
     }
     close(in[0]);
     close(out[1]);
-    // Writes never block, so a program busy printing cannot stall the test.
-    fcntl(in[1], F_SETFL, O_NONBLOCK);
     session.toProgram = in[1];
     session.fromProgram = out[0];
     return session.pid > 0;
 }
 
-bool send(Session& session, const std::string& input) {
-    std::size_t sent = 0;
-    while (sent < input.size() && session.toProgram >= 0) {
-        // The program may print a lot while it reads; keep its output flowing.
-        pollfd fds[2] = {{session.toProgram, POLLOUT, 0}, {session.fromProgram, POLLIN, 0}};
-        if (poll(fds, 2, 1000) < 0 && errno != EINTR) {
-            return false;
-        }
-        if (fds[1].revents != 0 && !readSome(session, 0)) {
-            return false;
-        }
-        if (fds[0].revents & (POLLERR | POLLHUP)) {
-            return false;
-        }
-        if (fds[0].revents & POLLOUT) {
-            const ssize_t count =
-                write(session.toProgram, input.data() + sent, input.size() - sent);
-            if (count < 0 && errno != EAGAIN && errno != EINTR) {
-                return false;
-            }
-            sent += count > 0 ? static_cast<std::size_t>(count) : 0;
-        }
+bool startOnTerminal(Session& session, const std::vector<std::string>& command,
+                     const std::string& setting) {
+    winsize size{40, 100, 0, 0};
+    session.pid = forkpty(&session.fromProgram, nullptr, nullptr, &size);
+    if (session.pid == 0) {
+        setenv("LC_ALL", "C.UTF-8", 1);
+        putenv(strdup(setting.c_str()));
+        exec(command);
     }
-    return sent == input.size();
+    session.toProgram = dup(session.fromProgram);
+    session.terminal = open(ptsname(session.fromProgram), O_RDWR | O_NOCTTY);
+    return session.pid > 0 && session.terminal >= 0;
+}
+
+bool send(Session& session, const std::string& input) {
+    const ssize_t count = write(session.toProgram, input.data(), input.size());
+    return count == static_cast<ssize_t>(input.size());
+}
+
+int readSome(Session& session, int milliseconds) {
+    pollfd fd{session.fromProgram, POLLIN, 0};
+    if (poll(&fd, 1, milliseconds) <= 0) {
+        return 0;
+    }
+    char buffer[65536];
+    const ssize_t count = read(session.fromProgram, buffer, sizeof buffer);
+    session.output.append(buffer, count > 0 ? static_cast<std::size_t>(count) : 0);
+    return count > 0 ? static_cast<int>(count) : count < 0 && errno == EINTR ? 0 : -1;
 }
 
 bool waitFor(Session& session, const std::string& text, double seconds) {
-    const double deadline = monotonicSeconds() + seconds;
-    for (;;) {
-        const std::size_t at = session.output.find(text, session.seen);
-        if (at != std::string::npos) {
-            session.seen = at + text.size();
-            return true;
-        }
-        const double left = deadline - monotonicSeconds();
-        if (left <= 0 || !readSome(session, left)) {
+    const double deadline = now() + seconds;
+    std::size_t at;
+    while ((at = session.output.find(text, session.seen)) == std::string::npos) {
+        if (now() > deadline || readSome(session, 20) < 0) {
             return false;
         }
     }
+    session.seen = at + text.size();
+    return true;
 }
 
 bool finish(Session& session, double seconds) {
-    closeInput(session);
-    const double deadline = monotonicSeconds() + seconds;
-    while (monotonicSeconds() < deadline && readSome(session, deadline - monotonicSeconds())) {
-    }
-    // Output closed: the program is ending; give it the rest of the time to exit.
+    close(session.toProgram);
+    session.toProgram = -1;
+    const double deadline = now() + seconds;
     int status = 0;
-    while (monotonicSeconds() < deadline) {
-        const pid_t done = waitpid(session.pid, &status, WNOHANG);
-        if (done == session.pid) {
-            session.pid = -1;
-            session.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            return WIFEXITED(status);
+    while (waitpid(session.pid, &status, WNOHANG) != session.pid) {
+        if (now() > deadline) {
+            return false;  // the destructor kills it
         }
-        usleep(1000);
+        readSome(session, 20);
     }
-    return false;
+    session.pid = -1;
+    while (readSome(session, 50) > 0) {
+    }
+    session.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return WIFEXITED(status);
 }

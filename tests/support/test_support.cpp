@@ -1,30 +1,24 @@
 #include "support/test_support.h"
 
-#include <dirent.h>
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <stdexcept>
-#include <utility>
-#include <vector>
+
+#include "scoring/points.h"
 
 namespace {
 
-const std::pair<const char*, char> CP850[] = {{"ä", '\x84'}, {"ö", '\x94'}, {"å", '\x86'},
-                                              {"Ä", '\x8E'}, {"Ö", '\x99'}, {"Å", '\x8F'}};
-const std::pair<const char*, char> LATIN1[] = {{"ä", '\xE4'}, {"ö", '\xF6'}, {"å", '\xE5'},
-                                               {"Ä", '\xC4'}, {"Ö", '\xD6'}, {"Å", '\xC5'}};
-
-template <std::size_t N>
-std::string replaceLetters(std::string text, const std::pair<const char*, char> (&table)[N]) {
-    for (const auto& [utf8, byte] : table) {
-        const std::string from = utf8;
-        for (std::size_t at = text.find(from); at != std::string::npos;
-             at = text.find(from, at + 1)) {
-            text.replace(at, from.size(), 1, byte);
+// The bytes are those of ä ö å Ä Ö Å, in this order.
+std::string replaceLetters(std::string text, const char* bytes) {
+    const char* const letters[] = {"ä", "ö", "å", "Ä", "Ö", "Å"};
+    for (int i = 0; i < 6; ++i) {
+        for (std::size_t at = 0; (at = text.find(letters[i], at)) != std::string::npos; ++at) {
+            text.replace(at, 2, 1, bytes[i]);
         }
     }
     return text;
@@ -34,76 +28,92 @@ std::string replaceLetters(std::string text, const std::pair<const char*, char> 
 
 const char* const CLEAR = "\x1b[H\x1b[2J\x1b[3J";
 
-ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points, bool withdrawn) {
-    ThrowerRecord record = makeThrower(name);
-    record.points = std::move(points);
-    record.withdrawn = withdrawn;
-    return record;
-}
-
 std::string cp850(const std::string& utf8) {
-    return replaceLetters(utf8, CP850);
+    return replaceLetters(utf8, "\x84\x94\x86\x8E\x99\x8F");
 }
 
 std::string latin1(const std::string& utf8) {
-    return replaceLetters(utf8, LATIN1);
+    return replaceLetters(utf8, "\xE4\xF6\xE5\xC4\xD6\xC5");
+}
+
+ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points, bool withdrawn) {
+    return ThrowerRecord{std::move(points), name, withdrawn};
 }
 
 LocalTime testTime(int day, int hour, int minute, int second) {
     return LocalTime{2026, 12, day, hour, minute, second};
 }
 
+bool sameState(const GameState& a, const GameState& b) {
+    const auto same = [](const ThrowerRecord& x, const ThrowerRecord& y) {
+        return x.points == y.points && x.name == y.name && x.withdrawn == y.withdrawn;
+    };
+    return a.round == b.round && a.maxScore == b.maxScore && a.gameName == b.gameName &&
+           a.startDate == b.startDate && a.startTime == b.startTime &&
+           std::equal(a.throwers.begin(), a.throwers.end(), b.throwers.begin(), b.throwers.end(),
+                      same);
+}
+
+bool isPlayable(const GameState& state) {
+    const auto valid = [](std::uint32_t entry) {
+        return entry <= HIGHEST_MAX_SCORE || entry == NO_RESULT;
+    };
+    return state.maxScore >= 1 && state.maxScore <= HIGHEST_MAX_SCORE &&
+           std::all_of(state.throwers.begin(), state.throwers.end(), [&](const ThrowerRecord& t) {
+               return t.points.size() == state.round &&
+                      std::all_of(t.points.begin(), t.points.end(), valid);
+           });
+}
+
+std::size_t occurrences(const std::string& text, const std::string& part) {
+    std::size_t found = 0;
+    for (std::size_t at = 0; (at = text.find(part, at)) != std::string::npos; ++at) {
+        ++found;
+    }
+    return found;
+}
+
+void require(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "Property broken: %s\n", what);
+        std::abort();
+    }
+}
+
 ScratchDir::ScratchDir() {
-    std::string pattern = "/tmp/vaski_test_XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp failed");
+    previous = std::filesystem::current_path();
+    path = (std::filesystem::temp_directory_path() / "vaski_test_XXXXXX").string();
+    if (mkdtemp(path.data()) == nullptr) {
+        throw std::runtime_error("no scratch directory in " + path);
     }
-    path = pattern;
-    char* here = getcwd(nullptr, 0);
-    previous = here != nullptr ? here : "/";
-    free(here);
-    if (chdir(path.c_str()) != 0) {
-        throw std::runtime_error("chdir failed");
-    }
+    std::filesystem::current_path(path);
 }
 
 ScratchDir::~ScratchDir() {
-    if (chdir(previous.c_str()) != 0) {
-        // Nothing sensible to do in a destructor; the removal below still runs.
-    }
-    const std::string command = "chmod -R u+rwx '" + path + "' 2>/dev/null; rm -rf '" + path + "'";
-    if (std::system(command.c_str()) != 0) {
-        // A scratch directory left in /tmp does no harm.
-    }
+    std::error_code ignored;
+    std::filesystem::current_path(previous, ignored);
+    std::filesystem::remove_all(path, ignored);
 }
 
 std::string fileContents(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
     std::ostringstream content;
-    content << file.rdbuf();
+    content << std::ifstream(path, std::ios::binary).rdbuf();
     return content.str();
 }
 
 void writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << bytes;
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 std::string filesStartingWith(const std::string& prefix) {
-    std::vector<std::string> names;
-    if (DIR* dir = opendir(".")) {
-        while (const dirent* entry = readdir(dir)) {
-            const std::string name = entry->d_name;
-            if (name.compare(0, prefix.size(), prefix) == 0) {
-                names.push_back(name);
-            }
-        }
-        closedir(dir);
+    std::set<std::string> names;
+    std::error_code ignored;  // a removed working directory holds nothing
+    for (const auto& entry : std::filesystem::directory_iterator(".", ignored)) {
+        names.insert(entry.path().filename().string());
     }
-    std::sort(names.begin(), names.end());
     std::string joined;
     for (const std::string& name : names) {
-        joined += name + "\n";
+        joined += name.compare(0, prefix.size(), prefix) == 0 ? name + "\n" : "";
     }
     return joined;
 }

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <string>
-
 #include <cstdint>
+#include <string>
 #include <vector>
 
+#include "app/game_state.h"
 #include "format/stamps.h"
-#include "scoring/thrower.h"
 
-// Helpers shared by the tests: readable expectations and a scratch directory.
+// Helpers shared by the unit tests, the process tests and the fuzz targets.
 
 /// The text with the UTF-8 letters ä ö å Ä Ö Å turned into the console's code
 /// page 850 bytes, so expectations can be written as they read.
@@ -32,8 +31,22 @@ extern const char* const CLEAR;
 /// A fixed clock reading for tests: 6.12.2026 19:02:44.
 LocalTime testTime(int day = 6, int hour = 19, int minute = 2, int second = 44);
 
-/// A fresh empty directory made the working directory for the test's life,
-/// removed with everything in it afterwards.
+/// Every field of the two games equal, the game's name included.
+bool sameState(const GameState& a, const GameState& b);
+
+/// Every thrower holds exactly `round` entries, each at most 1000 or exactly
+/// NO_RESULT, and the maximum score lies in 1..1000.
+bool isPlayable(const GameState& state);
+
+/// How often `part` occurs in `text`.
+std::size_t occurrences(const std::string& text, const std::string& part);
+
+/// For the fuzz targets: stops the run when a property does not hold, so the
+/// fuzzer keeps the input that broke it.
+void require(bool holds, const char* what);
+
+/// A fresh empty directory (under TMPDIR, else /tmp) made the working
+/// directory for the value's life, then removed with what the tests made in it.
 struct ScratchDir {
     ScratchDir();
     ~ScratchDir();
@@ -50,5 +63,6 @@ std::string fileContents(const std::string& path);
 /// Writes a file (replacing it); for planting saved-games files.
 void writeFile(const std::string& path, const std::string& bytes);
 
-/// The names in the working directory that start with `prefix`, sorted.
+/// The names in the working directory that start with `prefix`, sorted, each
+/// followed by a line feed.
 std::string filesStartingWith(const std::string& prefix);

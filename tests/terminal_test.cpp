@@ -1,0 +1,85 @@
+// The program on a pseudo-terminal under a shell with job control: the pause
+// takes one key without Enter however its bytes arrive, and a signal during
+// the wait leaves the terminal in the mode it had.
+#include <gtest/gtest.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "support/session.h"
+#include "support/test_support.h"
+
+namespace {
+
+const std::string PAUSED = "Pelaajaa ei lisätty.\r\nJatka painamalla mitä tahansa näppäintä . . . ";
+const std::string STANDINGS = std::string("\r\n") + CLEAR + "Tilanne kierroksen 1 jälkeen: ";
+
+std::string mode(const Session& session) {
+    termios now{};
+    tcgetattr(session.terminal, &now);
+    return std::to_string(now.c_iflag) + " " + std::to_string(now.c_oflag) + " " +
+           std::to_string(now.c_lflag) + " " + std::string(now.c_cc, now.c_cc + NCCS);
+}
+
+// Waits until the terminal reads keys one by one, without echo.
+void waitForKeyMode(Session& shell) {
+    termios now{};
+    for (int wait = 0; tcgetattr(shell.terminal, &now) == 0 && (now.c_lflag & (ICANON | ECHO));
+         ++wait) {
+        ASSERT_LT(wait, 500);
+        readSome(shell, 10);
+    }
+}
+
+// U with an empty name: the message, then the pause waiting for its key.
+void pauseAtTheMenu(Session& shell) {
+    ASSERT_TRUE(waitFor(shell, "Valintasi (S/N/H/U/T/L): "));
+    send(shell, "U\r\r");
+    ASSERT_TRUE(waitFor(shell, PAUSED));
+    waitForKeyMode(shell);
+}
+
+}  // namespace
+
+TEST(Terminal, PauseTakesOneKeyAndSignalsLeaveTheModeAsItWas) {
+    ScratchDir dir;
+    Session shell;
+    ASSERT_TRUE(startOnTerminal(shell, {"/bin/bash", "--norc", "--noprofile", "--noediting", "-i"},
+                                "PS1=shell$ "));
+    ASSERT_TRUE(waitFor(shell, "shell$ "));
+    const std::string lineMode = mode(shell);
+    // A locale that is not installed still names the terminal's character set.
+    send(shell, "LC_ALL=fi_FI.UTF-8@euro " + std::string(VASKI_BINARY) + "\rÄijä\r\r\r7\r");
+    ASSERT_TRUE(waitFor(shell, "Äijä           7       7        7.00 "));
+    // A key of four UTF-8 bytes, three of them first: one key, neither echoed
+    // nor left over to spoil the next answer.
+    ASSERT_NO_FATAL_FAILURE(pauseAtTheMenu(shell));
+    send(shell, "\xF0\x9F\x8E");
+    usleep(30000);
+    send(shell, "\xAF");
+    ASSERT_TRUE(waitFor(shell, STANDINGS));
+    EXPECT_EQ(shell.output.find(PAUSED + STANDINGS), shell.seen - PAUSED.size() - STANDINGS.size());
+    // So is an arrow key (Ctrl-Up) that arrives in three parts.
+    ASSERT_NO_FATAL_FAILURE(pauseAtTheMenu(shell));
+    send(shell, "\x1b");
+    usleep(30000);
+    send(shell, "[1");
+    usleep(30000);
+    send(shell, ";5A");
+    ASSERT_TRUE(waitFor(shell, STANDINGS));
+    // Ctrl-Z hands the shell its line mode back; fg brings the wait back.
+    ASSERT_NO_FATAL_FAILURE(pauseAtTheMenu(shell));
+    send(shell, "\x1a");
+    ASSERT_TRUE(waitFor(shell, "shell$ "));
+    EXPECT_EQ(mode(shell), lineMode);
+    send(shell, "fg\r");
+    ASSERT_NO_FATAL_FAILURE(waitForKeyMode(shell));
+    send(shell, "x");
+    ASSERT_TRUE(waitFor(shell, STANDINGS));
+    ASSERT_NO_FATAL_FAILURE(pauseAtTheMenu(shell));
+    // Ctrl-C ends the program with the line mode restored.
+    send(shell, "\x03");
+    ASSERT_TRUE(waitFor(shell, "shell$ "));
+    EXPECT_EQ(mode(shell), lineMode);
+    send(shell, "exit\r");
+    EXPECT_TRUE(finish(shell));
+}
