@@ -46,19 +46,19 @@ std::string planted(const std::string& input, const std::string& mark, const cha
 
 // A planted recovery file is never lost (taken into the saved games, moved
 // aside, or kept when it could not be moved), and one this run left holds the
-// game as it ended, names in their short form.
-void checkRecovery(const std::string& planted, const std::string& saved, GameState state) {
+// game as it ended, as a save of it would read back.
+void checkRecovery(const std::string& planted, const std::string& saved, const GameState& state) {
     const std::string left = fileContents(RECOVERY_FILE);
     require(planted.empty() || saved.find(planted) != std::string::npos || left == planted ||
                 fileContents(damagedRecoveryName(1)) == planted,
             "a planted recovery file is never lost");
-    for (ThrowerRecord& thrower : state.throwers) {
-        thrower.name = shortName(thrower);
-    }
     std::string header;
+    GameState saveOfIt = state;
     GameState recovered = state;
+    require(readRecoveryRecord(savedGameRecord(state, ""), header, saveOfIt),
+            "a save of the game reads back");
     require(access(RECOVERY_FILE, F_OK) != 0 || left == planted ||
-                (readRecoveryRecord(left, header, recovered) && sameState(recovered, state)),
+                (readRecoveryRecord(left, header, recovered) && sameState(recovered, saveOfIt)),
             "a recovery file left at the end holds the game as it ended");
 }
 

@@ -1,5 +1,6 @@
 #include "saves/recovery.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -14,12 +15,6 @@ namespace {
 
 // Enough names for any directory a person keeps; past them the file stays.
 constexpr unsigned MAX_DAMAGED_NAMES = 10000;
-
-// The record without its two opening lines and its header line.
-std::string afterHeader(const std::string& record) {
-    const std::size_t end = record.find('\n', 2);
-    return end == std::string::npos ? std::string() : record.substr(end + 1);
-}
 
 // Moves a recovery file that does not read as a record aside under the first
 // free damaged name; false when it could not be moved.
@@ -57,10 +52,13 @@ bool readRecoveryRecord(const std::string& bytes, std::string& header, GameState
     }
     GameState loaded = state;
     const std::string body = bytes.substr(end + 1);
-    // Only the very bytes a save writes count as whole: a record that reads but
-    // was cut or changed (7 10 for 7 1001) would bring back false numbers.
+    // A record that reads but was cut in its last points line (7 10 for 7 1001)
+    // would bring back false numbers: a whole one has every line of a save,
+    // the closing empty line last, and nothing after it.
+    const auto lines = static_cast<std::size_t>(std::count(body.begin(), body.end(), '\n'));
     if (isBlank(bytes.substr(2, end - 2)) || !readSavedGameBody(body, loaded) ||
-        afterHeader(savedGameRecord(loaded, "")) != body) {
+        lines != 6 + 3 * loaded.throwers.size() || body.size() < 2 ||
+        body.compare(body.size() - 2, 2, "\n\n") != 0) {
         return false;
     }
     header = bytes.substr(2, end - 2);
