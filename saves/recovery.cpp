@@ -54,11 +54,11 @@ bool readRecoveryRecord(const std::string& bytes, std::string& header, GameState
     const std::string body = bytes.substr(end + 1);
     // A record that reads but was cut in its last points line (7 10 for 7 1001)
     // would bring back false numbers: a whole one has every line of a save,
-    // the closing empty line last, and nothing after it.
+    // the closing empty line last, and nothing after it (the count of lines
+    // comes first, so the body is long enough for the last test).
     const auto lines = static_cast<std::size_t>(std::count(body.begin(), body.end(), '\n'));
     if (isBlank(bytes.substr(2, end - 2)) || !readSavedGameBody(body, loaded) ||
-        lines != 6 + 3 * loaded.throwers.size() || body.size() < 2 ||
-        body.compare(body.size() - 2, 2, "\n\n") != 0) {
+        lines != 6 + 3 * loaded.throwers.size() || body.compare(body.size() - 2, 2, "\n\n") != 0) {
         return false;
     }
     header = bytes.substr(2, end - 2);
