@@ -59,4 +59,22 @@ TEST(FilesTest, ReadingGivesEveryByteAndRefusesWhatIsNoFile) {
     EXPECT_EQ(bytes, "kept");
 }
 
+TEST(FilesTest, ReplacedWholeRenamedOnlyToAFreeNameAndRemoved) {
+    ScratchDir dir;
+    writeFile("state", "old\n");
+    ASSERT_TRUE(replaceFile("state", ODD_BYTES));
+    EXPECT_EQ(fileContents("state"), ODD_BYTES);
+    std::filesystem::create_directory("folder");
+    EXPECT_FALSE(replaceFile("folder", "x"));
+    EXPECT_EQ(filesStartingWith(""), "folder\nstate\n");  // no temporary file left
+    writeFile("taken", "kept\n");
+    EXPECT_EQ(renameToNewName("state", "taken"), NewFileResult::NameTaken);
+    EXPECT_EQ(fileContents("taken"), "kept\n");
+    EXPECT_EQ(renameToNewName("state", "free"), NewFileResult::Written);
+    EXPECT_EQ(fileContents("free"), ODD_BYTES);
+    EXPECT_TRUE(removeFile("free"));
+    EXPECT_TRUE(removeFile("free"));
+    EXPECT_EQ(filesStartingWith(""), "folder\ntaken\n");
+}
+
 }  // namespace
