@@ -10,18 +10,15 @@
 // reported each time it is met. The pause takes one line without a terminal; on
 // a terminal one key, and a terminal that closes ends the input.
 TEST(Console, LinesAndThePause) {
-    const struct {
-        const char* typed;
-        bool (*waitForKey)();
-        const char* lines;  // read after a pause when it is "P..."
-    } cases[] = {{"", nullptr, ""},
-                 {"\n", nullptr, "[]"},
-                 {"abc\r\n\r\ndef", nullptr, "[abc][][def]"},
-                 {"a\r\r\nb\r", nullptr, "[a\r][b]"},
-                 {"jotain\nseuraava\n", nullptr, "P[seuraava]"},
-                 {"jotain", nullptr, "P"},
-                 {"seuraava\n", [] { return true; }, "P[seuraava]"},
-                 {"seuraava\n", [] { return false; }, "P"}};
+    // clang-format off
+    const struct { const char* typed; bool (*waitForKey)(); const char* lines; } cases[] = {
+        {"", nullptr, ""}, {"\n", nullptr, "[]"}, {"abc\r\n\r\ndef", nullptr, "[abc][][def]"},
+        {"a\r\r\nb\r", nullptr, "[a\r][b]"},
+        // "P": a pause comes first.
+        {"jotain\nseuraava\n", nullptr, "P[seuraava]"}, {"jotain", nullptr, "P"},
+        {"seuraava\n", [] { return true; }, "P[seuraava]"},
+        {"seuraava\n", [] { return false; }, "P"}};
+    // clang-format on
     for (const auto& c : cases) {
         std::istringstream in(c.typed);
         std::ostringstream out;

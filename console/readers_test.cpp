@@ -13,26 +13,18 @@ TEST(Readers, AskUntilAnAcceptableLine) {
     const std::string N = "Anna maksimitulos (oletus = 50): ", C = "Valintasi: ", R = "1. Matti: ";
     const std::string E = cp850("VIRHE: Valinnan pitää olla välillä 1 - 1000.\n");
     const std::string RE = R + cp850("VIRHE: Tuloksen pitää olla välillä 0 - 50 (tai J tai V).\n");
-    const struct {
-        char reader;
-        std::uint32_t max;
-        std::string typed;
-        std::uint32_t value;
-        std::string output;
-    } cases[] = {
-        {'N', 1000, "  \t \n", 50, N},
+    // clang-format off
+    const struct { char reader; std::uint32_t max; std::string typed; std::uint32_t value;
+                   std::string output; } cases[] = {
+        {'N', 1000, "  \t \n", 50, N}, {'N', 1000, "0", 0xFFFF, N + E + N},
         {'N', 1000, "0x5\n1001\nabc\n-1\n4294967297\n007\n", 7,
          N + E + N + E + N + N + E + N + E + N},
         {'N', 10, "\n10\n", 10, N + cp850("VIRHE: Valinnan pitää olla välillä 1 - 10.\n") + N},
-        {'N', 1000, "0", 0xFFFF, N + E + N},
         {'C', 3, "4\n\n1\n", 1, C + cp850("VIRHE: Valinnan pitää olla välillä 1 - 3.\n") + C + C},
-        {'C', 3, "x", 0xFFFF, C + C},
-        {'R', 50, "J\n", NO_RESULT, R},
-        {'R', 50, "v\n", WITHDRAW, R},
+        {'C', 3, "x", 0xFFFF, C + C}, {'R', 50, "J\n", NO_RESULT, R}, {'R', 50, "v\n", WITHDRAW, R},
         {'R', 50, "51\n\nx\n J\nJ \n4294967346\n0\n", 0, RE + RE + RE + RE + RE + RE + R},
-        {'R', 50, "50\n", 50, R},
-        {'R', 50, "x\n", 0xFFFF, RE + R},
-    };
+        {'R', 50, "50\n", 50, R}, {'R', 50, "x\n", 0xFFFF, RE + R}};
+    // clang-format on
     for (const auto& c : cases) {
         std::istringstream in(c.value == 0xFFFF ? c.typed : c.typed + "rest\n");
         std::ostringstream out;
