@@ -54,6 +54,11 @@ bool loads(int i) {
     return loaded && sameState(state, expected);
 }
 
+std::string resultsFile() {
+    const std::string name = filesStartingWith("vaskipiikkikisa_tulokset_");
+    return name.empty() ? "" : fileContents(name.substr(0, name.size() - 1));
+}
+
 const std::string SAVE_FAILED = "Tallentaminen ei onnistunut. \n" + PAUSE + CLEAR;
 const std::string WRITTEN = "Tulokset tallennettu tiedostoon:\n";
 const std::string RESULTS_FAILED =
@@ -147,15 +152,6 @@ TEST(SavedGames, CutOffAtEveryByteAndSavedAgain) {
     }
 }
 
-namespace {
-
-std::string resultsFile() {
-    const std::string name = filesStartingWith("vaskipiikkikisa_tulokset_");
-    return name.empty() ? "" : fileContents(name.substr(0, name.size() - 1));
-}
-
-}  // namespace
-
 // A device, pipe or directory at the saved-games name, the working directory
 // removed, or a file-size limit anywhere in either file (RLIMIT_FSIZE with
 // SIGXFSZ ignored, so writes past it fail with EFBIG): nothing to resume at the
@@ -189,7 +185,8 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
     const auto handler = signal(SIGXFSZ, SIG_IGN);
     rlimit before{};
     getrlimit(RLIMIT_FSIZE, &before);
-    for (const auto& [make, limit] : cases) {
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const auto [make, limit] = cases[i];
         ScratchDir dir;
         ASSERT_EQ(make == nullptr ? 0 : make(), 0);
         const rlimit capped{make == nullptr ? limit : before.rlim_cur, before.rlim_max};
@@ -198,8 +195,7 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
         setrlimit(RLIMIT_FSIZE, &before);
         const std::size_t saved = make == nullptr ? fileContents(SAVED_GAMES_FILE).size() : 0;
         const std::size_t written = resultsFile().size();
-        SCOPED_TRACE("case " + std::to_string(&make - &cases[0].first) + ", limit " +
-                     std::to_string(limit));
+        SCOPED_TRACE("case " + std::to_string(i) + ", limit " + std::to_string(limit));
         EXPECT_EQ(saved, make == nullptr ? std::min(limit, saves) : 0);
         EXPECT_EQ(written, std::min(limit, results));
         EXPECT_EQ(output.find(BANNER + SETUP_HEADING), 0u);
