@@ -94,7 +94,8 @@ TEST(SavedGames, RecordsThatNoSaveWritesAreRefused) {
         "0/50/1/Matti/;1/1/1/Matti/0;1/1000/1/Matti/1000;1/50/1/Matti/1001;1000000/50/0/Matti/5;"
         "-1/50/1/Matti/5;1/50/-1/Matti/5;1/0/1/Matti/5;1/1001/1/Matti/5;1/50/1/Matti/1002;"
         "1/50/1/Matti/-5;1/50/1/Matti/4294967297;1/50/4000000000/Matti/5;4000000000/50/1/Matti/5;"
-        "1000001/50/0/Matti/5;1/50/1/ /5;1/50/1/\r\r\r\r\r\r\r\r\r\r\r\r\r\r\rEero/5";
+        "1000001/50/0/Matti/5;x/50/1/Matti/5;1/50/1/Matti/x;1/50/1/ "
+        "/5;1/50/1/\r\r\r\r\r\r\r\r\r\r\r\r\r\r\rEero/5";
     ScratchDir dir;
     std::istringstream rows(cases);
     int row = 0;
