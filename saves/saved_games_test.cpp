@@ -84,11 +84,9 @@ TEST(SavedGames, IltaIsSavedAsItsFifteenLinesAndComesBackWhole) {
     }
 }
 
-// Fields "rounds/maximum/throwers/name/points": five records a save may write,
-// then records none writes. Counts far beyond the data behind them fail on the
-// missing data; without throwers nothing backs the round count, and no game
-// reaches a million rounds; a blank name would open a record of its own when
-// saved at round 0.
+// "rounds/maximum/throwers/name/points": five records a save may write, then
+// ones none writes: huge counts, a million rounds without throwers to back
+// them, and blank names (saved at round 0, one would open a record of its own).
 TEST(SavedGames, RecordsThatNoSaveWritesAreRefused) {
     const std::string cases =
         "0/50/1/Matti/;1/1/1/Matti/0;1/1000/1/Matti/1000;1/50/1/Matti/1001;1000000/50/0/Matti/5;"
