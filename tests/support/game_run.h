@@ -13,8 +13,7 @@ struct GameRun {
     unsigned readsAfterEnd = 0;  ///< reads made after the end of input was reported
 };
 
-/// Plays a whole game with `script` typed and the clock at testTime(), in the
-/// working directory.
+/// Plays a whole game in the working directory: `script` typed, the clock at testTime().
 GameRun playGame(const std::string& script);
 
 /// The banner, the set-up heading, the round menu and its prompt (console bytes).
@@ -34,6 +33,5 @@ struct Dialogue {
     std::vector<std::string> expected;
 };
 
-/// Plays every dialogue, checks its fragments and that it read nothing after
-/// the end of input.
+/// Plays every dialogue; checks its fragments and no read after the end of input.
 void playDialogues(const std::vector<Dialogue>& dialogues);

@@ -12,16 +12,6 @@
 
 namespace {
 
-[[noreturn]] void exec(std::vector<std::string> words) {
-    std::vector<char*> argv;
-    for (std::string& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
-    execvp(argv[0], argv.data());
-    _exit(127);
-}
-
 // Reads what came within `milliseconds`: 1 for some bytes, 0 for none, -1
 // once the output has ended.
 int readSome(Session& session, int milliseconds) {
@@ -60,8 +50,9 @@ bool start(Session& session, const std::string& directory) {
         setenv("LC_ALL", "C", 1);
         const char* program = std::getenv("VASKI_PROGRAM");
         // The shell splits the command into its words.
-        exec({"/bin/sh", "-c", "cd \"$0\" && exec $1", directory,
-              program != nullptr ? program : VASKI_BINARY});
+        execl("/bin/sh", "sh", "-c", "cd \"$0\" && exec $1", directory.c_str(),
+              program != nullptr ? program : VASKI_BINARY, nullptr);
+        _exit(127);
     }
     close(in[0]);
     close(out[1]);
@@ -77,7 +68,13 @@ bool startOnTerminal(Session& session, const std::vector<std::string>& command,
     if (session.pid == 0) {
         setenv("LC_ALL", "C.UTF-8", 1);
         putenv(strdup(setting.c_str()));
-        exec(command);
+        std::vector<char*> argv;
+        for (const std::string& word : command) {
+            argv.push_back(const_cast<char*>(word.c_str()));
+        }
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
+        _exit(127);
     }
     session.toProgram = dup(session.fromProgram);
     return session.pid > 0;

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-/// A program run step by step on pipes or on a pseudo-terminal of its own; one
-/// still running at the end is killed.
+/// A program run step by step on pipes or a pseudo-terminal; killed if still running at the end.
 struct Session {
     ~Session();
     pid_t pid = -1;
@@ -22,8 +21,7 @@ struct Session {
 /// the built program.
 bool start(Session& session, const std::string& directory = ".");
 
-/// Starts `command` on a new pseudo-terminal with LC_ALL=C.UTF-8 and the
-/// NAME=value `setting`.
+/// Starts `command` on a new pseudo-terminal, LC_ALL=C.UTF-8 and NAME=value `setting` set.
 bool startOnTerminal(Session& session, const std::vector<std::string>& command,
                      const std::string& setting);
 

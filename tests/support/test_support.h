@@ -19,8 +19,7 @@ std::string latin1(const std::string& utf8);
 ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points,
                       bool withdrawn = false);
 
-/// What a pause prints, with the line end after the key (inline, so constants
-/// of other files may be built from it).
+/// What a pause prints, with the line end after the key (inline for other constants).
 inline const std::string PAUSE = cp850("Jatka painamalla mitä tahansa näppäintä . . . \n");
 
 /// The screen-clearing bytes the program writes.
@@ -32,19 +31,16 @@ LocalTime testTime(int day = 6, int hour = 19, int minute = 2, int second = 44);
 /// Every field of the two games equal, the game's name included.
 bool sameState(const GameState& a, const GameState& b);
 
-/// Every thrower holds exactly `round` entries, each at most 1000 or NO_RESULT,
-/// and the maximum score lies in 1..1000.
+/// Each thrower holds `round` entries of at most 1000 or NO_RESULT; the maximum is 1..1000.
 bool isPlayable(const GameState& state);
 
 /// How often `part` occurs in `text`.
 std::size_t occurrences(const std::string& text, const std::string& part);
 
-/// For the fuzz targets: aborts when a property does not hold, so the fuzzer
-/// keeps the input.
+/// For the fuzz targets: aborts when a property does not hold, so the input is kept.
 void require(bool holds, const char* what);
 
-/// A fresh directory under TMPDIR made the working directory for the value's
-/// life, then removed with its contents.
+/// A fresh directory under TMPDIR, the working directory for the value's life.
 struct ScratchDir {
     ScratchDir();
     ~ScratchDir();
@@ -58,6 +54,5 @@ std::string fileContents(const std::string& path);
 /// Writes a file, replacing it.
 void writeFile(const std::string& path, const std::string& bytes);
 
-/// The names in the working directory that start with `prefix`, sorted, each
-/// followed by a line feed.
+/// The working directory's names that start with `prefix`, sorted, each ending in "\n".
 std::string filesStartingWith(const std::string& prefix);
