@@ -64,7 +64,6 @@ TEST(Driver, Dialogues) {
          "Matti\n\n\n5\nx\nSS\nhh\nsuu\n  s  \n6\n   \n7\n\n8\nS\n",
          {MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + "\n\n" +
               roundHeader("2"),
-          MENU_PROMPT + "\n\n" + roundHeader("3"), MENU_PROMPT + "\n\n" + roundHeader("4"),
           MENU_PROMPT + "\n\n" + roundHeader("5") + "1. Matti: \n", ENDS}},
         {"H down to round 0 keeps the withdrawal, and at round 0 asks again",
          "",
