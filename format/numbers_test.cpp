@@ -7,9 +7,9 @@
 namespace {
 
 TEST(NumbersTest, TextsOfEveryFormatter) {
-    EXPECT_EQ(signedToText(0) + " " + signedToText(-2147483647 - 1) + " " + twoDigitText(9) + " " +
-                  twoDigitText(10) + " " + padRight("abcde", 4) + "|",
-              "0 -2147483648 09 10 abcde|");
+    EXPECT_EQ(signedToText(0) + " " + signedToText(-5) + " " + signedToText(-2147483647 - 1) + " " +
+                  twoDigitText(9) + " " + twoDigitText(10) + " " + padRight("abcde", 4) + "|",
+              "0 -5 -2147483648 09 10 abcde|");
     // Each digit is cut from the double left after the previous one, so a value
     // stored just below its decimal loses a hundredth: 2.3 is 2.29. Values out
     // of the figures' domain are clamped rather than undefined.
