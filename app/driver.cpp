@@ -11,6 +11,7 @@
 #include "console/text.h"
 #include "report/results.h"
 #include "saves/dialogs.h"
+#include "saves/recovery.h"
 #include "saves/saved_games.h"
 #include "scoring/standings.h"
 #include "scoring/statistics.h"
@@ -76,10 +77,11 @@ bool startGame(Console& console, GameState& state, bool& resumed) {
     return true;
 }
 
-void showStandings(Console& console, const GameState& state) {
+void showStandings(Console& console, const GameState& state, const Recovery& recovery) {
     clearScreen(console);
     console.out << standingsTable(state.throwers, state.round, Form::Console)
                 << statisticsBlock(state.throwers, state.round, Form::Console);
+    warnIfUnsecured(console, recovery);
 }
 
 void printRoundMenu(Console& console) {
@@ -92,17 +94,53 @@ void printRoundMenu(Console& console) {
                 << " L = Lopeta (tallentaa tulokset tiedostoon)\n";
 }
 
-Next roundMenu(Console& console, GameState& state, const Clock& clock) {
+// Who plays and who has withdrawn: what U changes when it adds or recalls.
+std::vector<bool> roster(const GameState& state) {
+    std::vector<bool> withdrawn;
+    for (const ThrowerRecord& thrower : state.throwers) {
+        withdrawn.push_back(isWithdrawn(thrower));
+    }
+    return withdrawn;
+}
+
+// Command U; a thrower added or recalled is secured also when the pause after
+// a recall meets the end of input.
+Next addThrower(Console& console, GameState& state, const Clock& clock, Recovery& recovery) {
+    const std::vector<bool> before = roster(state);
+    const bool open = addOrRecallThrower(console, state);
+    if (roster(state) != before) {
+        gameChanged(recovery, console, state, clock);
+    }
+    return open ? Next::Standings : Next::InputEnded;
+}
+
+// Command T; once the record is in the saved-games file the recovery file is
+// no longer needed.
+Next save(Console& console, GameState& state, const Clock& clock, Recovery& recovery) {
+    bool saved = false;
+    const bool open = saveGame(console, state, SAVED_GAMES_FILE, clock, &saved);
+    if (saved) {
+        dropRecovery(recovery);
+    }
+    return open ? Next::Standings : Next::InputEnded;
+}
+
+Next roundMenu(Console& console, GameState& state, const Clock& clock, Recovery& recovery) {
     printRoundMenu(console);
     std::string line;
     while (ask(console, "Valintasi (S/N/H/U/T/L): ", line)) {
         const std::string answer = upperCased(trimmed(line));
         if (answer == "L") {
-            writeResultsFile(console, state, clock);
+            // When the results file could not be written the game can still be
+            // resumed from the recovery file.
+            if (writeResultsFile(console, state, clock)) {
+                dropRecovery(recovery);
+            }
             return Next::End;
         }
         if (answer == "H" && state.round != 0) {
             discardLatestRound(state);
+            gameChanged(recovery, console, state, clock);
             return Next::Standings;
         }
         if (answer == "S" || answer.empty()) {
@@ -110,11 +148,10 @@ Next roundMenu(Console& console, GameState& state, const Clock& clock) {
             return Next::Round;
         }
         if (answer == "U") {
-            return addOrRecallThrower(console, state) ? Next::Standings : Next::InputEnded;
+            return addThrower(console, state, clock, recovery);
         }
         if (answer == "T") {
-            const bool open = saveGame(console, state, SAVED_GAMES_FILE, clock);
-            return open ? Next::Standings : Next::InputEnded;
+            return save(console, state, clock, recovery);
         }
         if (answer == "N") {
             showRoundHistory(console, state);
@@ -130,25 +167,26 @@ int endOfInput(Console& console) {
     return 0;
 }
 
-}  // namespace
-
-int runGame(Console& console, const Clock& clock, GameState& state) {
-    const LocalTime start = clock();
-    state.startDate = dateStamp(start);
-    state.startTime = timeStamp(start);
-    printBanner(console);
-
+// The game from the take-over of an interrupted one to its end.
+int runAfterBanner(Console& console, const Clock& clock, GameState& state, Recovery& recovery) {
+    recovery = takeOverRecovery(console, SAVED_GAMES_FILE);
     bool resumed = false;
     if (!startGame(console, state, resumed)) {
         return endOfInput(console);
     }
+    if (resumed) {
+        dropRecovery(recovery);  // the game stands as its saved record
+    }
     Next next = resumed ? Next::Standings : Next::Round;
     for (;;) {
-        if (next == Next::Round && !playRound(console, state)) {
-            return endOfInput(console);
+        if (next == Next::Round) {
+            if (!playRound(console, state)) {
+                return endOfInput(console);
+            }
+            gameChanged(recovery, console, state, clock);
         }
-        showStandings(console, state);
-        next = roundMenu(console, state, clock);
+        showStandings(console, state, recovery);
+        next = roundMenu(console, state, clock, recovery);
         if (next == Next::End) {
             console.out.flush();
             return 0;
@@ -157,4 +195,21 @@ int runGame(Console& console, const Clock& clock, GameState& state) {
             return endOfInput(console);
         }
     }
+}
+
+}  // namespace
+
+int runGame(Console& console, const Clock& clock, GameState& state) {
+    const LocalTime start = clock();
+    state.startDate = dateStamp(start);
+    state.startTime = timeStamp(start);
+    printBanner(console);
+    Recovery recovery;
+    console.beforeWaiting = [&] { securePending(recovery, state, clock); };
+    const int status = runAfterBanner(console, clock, state, recovery);
+    // A change still held back (the results file failed, or the input ended)
+    // is written before the program ends.
+    securePending(recovery, state, clock);
+    console.beforeWaiting = nullptr;
+    return status;
 }

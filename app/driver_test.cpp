@@ -42,7 +42,7 @@ TEST(Driver, FirstRoundOfANewGameByteForByte) {
                   "Huonoin kierros:           1 yhteistuloksella 10\n" +
                   ROUND_MENU + MENU_PROMPT + "\n");
     EXPECT_EQ(run.exitStatus, 0);
-    EXPECT_EQ(filesStartingWith("vaskipiikkikisa"), "");
+    EXPECT_EQ(filesStartingWith("vaskipiikkikisa"), "vaskipiikkikisa_keskeytynyt.dat\n");
 }
 
 TEST(Driver, Dialogues) {

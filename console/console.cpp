@@ -4,6 +4,13 @@
 
 namespace {
 
+// A key press is always waited for; a line only when none is typed ahead.
+void beforeWaiting(Console& console, bool forKey) {
+    if (!console.inputEnded && console.beforeWaiting && (forKey || !inputWaiting(console))) {
+        console.beforeWaiting();
+    }
+}
+
 // Typed lines end like the lines of a file: one carriage return before the
 // line feed is dropped.
 bool nextLine(Console& console, std::string& line) {
@@ -20,7 +27,15 @@ bool nextLine(Console& console, std::string& line) {
 
 }  // namespace
 
+bool inputWaiting(Console& console) {
+    std::streambuf* buffer = console.in.rdbuf();
+    return buffer != nullptr && buffer->in_avail() > 0;
+}
+
 bool readLine(Console& console, std::string& line) {
+    // Work held back is done before the prompt shows, so what the operator
+    // sees is never ahead of it.
+    beforeWaiting(console, false);
     console.out.flush();
     if (nextLine(console, line)) {
         return true;
@@ -40,6 +55,7 @@ void clearScreen(Console& console) {
 
 void pause(Console& console) {
     console.out << "Jatka painamalla mit\x84 tahansa n\x84pp\x84int\x84 . . . ";
+    beforeWaiting(console, console.waitForKey != nullptr);
     console.out.flush();
     // At the end of input the pause returns at once; the next read then ends the game.
     if (console.waitForKey != nullptr) {

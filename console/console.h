@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -19,7 +20,14 @@ struct Console {
     /// looks at it: every caller stops at the first report, and this count is
     /// how the tests see that none reads on after it.
     unsigned endReports = 0;
+    /// When set, called before a read or a pause finds no typed input waiting
+    /// and may have to wait for the operator: work held back is done then.
+    std::function<void()> beforeWaiting = nullptr;
 };
+
+/// True when typed input is already waiting, so the next read returns without
+/// waiting for the operator.
+bool inputWaiting(Console& console);
 
 /// Flushes what was printed, then reads one line: the bytes up to the line
 /// feed, without it and without one carriage return before it. A last line

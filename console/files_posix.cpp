@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
+#include <cstdio>
 
 #include <utility>
 
@@ -94,4 +95,68 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
         bytes = std::move(content);
     }
     return readable;
+}
+
+namespace {
+
+// The directory holding `path`, for syncing a change of its entries.
+std::string directoryOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Makes the directory's new or changed entries last through a power cut.
+bool syncDirectoryOf(const std::string& path) {
+    const int fd = ::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return fd >= 0 && syncAndClose(fd);
+}
+
+}  // namespace
+
+bool replaceFile(const std::string& path, const std::string& bytes) {
+    const std::string temporary = path + ".tmp";
+    // Whatever an earlier run left at the temporary name goes first, so a pipe
+    // or a link found there is never written through.
+    ::unlink(temporary.c_str());
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    const bool written = writeOnce(fd, bytes);
+    if (!syncAndClose(fd) || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return syncDirectoryOf(path);
+}
+
+bool removeFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0) {
+        return errno == ENOENT;
+    }
+    syncDirectoryOf(path);
+    return true;
+}
+
+NewFileResult renameToNewName(const std::string& from, const std::string& to) {
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        syncDirectoryOf(to);
+        return NewFileResult::Written;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return errno == EEXIST ? NewFileResult::NameTaken : NewFileResult::Failed;
+    }
+#endif
+    // Without an atomic rename that refuses to replace: a second name, which
+    // link never gives over an existing one, then the first name dropped.
+    if (::link(from.c_str(), to.c_str()) != 0) {
+        return errno == EEXIST ? NewFileResult::NameTaken : NewFileResult::Failed;
+    }
+    ::unlink(from.c_str());
+    syncDirectoryOf(to);
+    return NewFileResult::Written;
 }

@@ -60,7 +60,7 @@ std::string resultsFileName(const LocalTime& end, unsigned attempt) {
     return name + ".txt";
 }
 
-void writeResultsFile(Console& console, const GameState& state, const Clock& clock) {
+bool writeResultsFile(Console& console, const GameState& state, const Clock& clock) {
     const LocalTime end = clock();
     const std::string name = writeUnderFreeName(resultsFileText(state, end), end);
     if (name.empty()) {
@@ -69,4 +69,5 @@ void writeResultsFile(Console& console, const GameState& state, const Clock& clo
         console.out << "Tulokset tallennettu tiedostoon:\n" << name << "\n";
     }
     pause(console);
+    return !name.empty();
 }

@@ -18,5 +18,6 @@ std::string resultsFileText(const GameState& state, const LocalTime& end);
 std::string resultsFileName(const LocalTime& end, unsigned attempt);
 
 /// Command L: writes the results into a new dated file (never replacing one),
-/// tells its name or the failure, and pauses. The game ends after it.
-void writeResultsFile(Console& console, const GameState& state, const Clock& clock);
+/// tells its name or the failure, and pauses. The game ends after it. True
+/// when the whole file was written.
+bool writeResultsFile(Console& console, const GameState& state, const Clock& clock);

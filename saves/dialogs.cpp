@@ -38,7 +38,8 @@ ResumeResult resumeGame(Console& console, const std::vector<std::string>& savedG
     return ResumeResult::Loaded;
 }
 
-bool saveGame(Console& console, GameState& state, const std::string& fileName, const Clock& clock) {
+bool saveGame(Console& console, GameState& state, const std::string& fileName, const Clock& clock,
+              bool* saved) {
     std::string line;
     while (isBlank(state.gameName)) {
         if (!ask(console, "Anna pelille/tallennukselle nimi: ", line)) {
@@ -47,7 +48,11 @@ bool saveGame(Console& console, GameState& state, const std::string& fileName, c
         // Kept as typed: blanks around the name go into the header line.
         state.gameName = line;
     }
-    if (appendSavedGame(state, dateStamp(clock()), fileName)) {
+    const bool appended = appendSavedGame(state, dateStamp(clock()), fileName);
+    if (saved != nullptr) {
+        *saved = appended;
+    }
+    if (appended) {
         console.out << "Pelitilanne tallennettu.\n";
     } else {
         console.out << "Tallentaminen ei onnistunut. \n";

@@ -21,5 +21,7 @@ ResumeResult resumeGame(Console& console, const std::vector<std::string>& savedG
 
 /// Command T: asks the game's name the first time, appends the game to the
 /// saved-games file, reports the outcome and pauses. False at the end of input,
-/// also when the pause meets it.
-bool saveGame(Console& console, GameState& state, const std::string& fileName, const Clock& clock);
+/// also when the pause meets it. `saved`, when given, tells whether the record
+/// went into the file.
+bool saveGame(Console& console, GameState& state, const std::string& fileName, const Clock& clock,
+              bool* saved = nullptr);

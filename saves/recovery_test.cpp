@@ -1,0 +1,119 @@
+#include "saves/recovery.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "report/results.h"
+#include "saves/saved_games.h"
+#include "support/game_run.h"
+#include "support/test_support.h"
+
+namespace {
+
+const std::string WARNING =
+    "VAROITUS: Pelitilannetta ei voitu varmistaa. Tallenna peli komennolla T.\n";
+
+// A record as a save on the test clock's day writes it, of a game started then.
+std::string record(const std::string& name, const std::string& round, const std::string& rest) {
+    return "\n\n" + name + " (6.12.2026, kierros " + round + ")\n" + round +
+           "\n6.12.2026\n19:02:44\n50\n" + rest + "\n";
+}
+
+const std::string MATTI_1 = record("Keskeytynyt peli", "1", "1\nMatti\n0\n5 \n");
+
+}  // namespace
+
+// Whatever no saved record holds stays in the file when the input ends; a save,
+// a refused name and the results file leave none.
+TEST(Recovery, WrittenAfterEveryChangeAndRemovedOnceTheGameIsKeptElsewhere) {
+    const std::string withLiisa = record("Ilta", "1", "2\nMatti\n0\n5 \nLiisa\n0\n1001 \n");
+    const struct {
+        const char* script;
+        std::string file;  // empty: no recovery file
+    } cases[] = {
+        {"Matti\n\n\n5\n", MATTI_1},
+        {"Matti\n\n\n", ""},
+        {"Matti\n\n\n5\nT\nIlta\n\n", ""},
+        {"Matti\n\n\n5\nT\nIlta\n\nH\n", record("Ilta", "0", "1\nMatti\n0\n\n")},
+        {"Matti\n\n\n5\nT\nIlta\n\nU\nLiisa\n", withLiisa},
+        {"Matti\n\n\n5\nT\nIlta\n\nU\nmatti\n\n", ""},
+        {"Matti\nLiisa\n\n\n5\nV\nT\nIlta\n\nU\nLiisa\n", withLiisa},  // the pause meets the end
+        {"Matti\n\n\n5\n\n6\nL\n\n", ""},
+    };
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        playGame(c.script);
+        EXPECT_EQ(fileContents(RECOVERY_FILE), c.file) << c.script;
+    }
+}
+
+// When no results file can be written, the game typed ahead with L stays in the
+// recovery file.
+TEST(Recovery, FailedResultsFileLeavesTheGameToResume) {
+    ScratchDir dir;
+    for (unsigned attempt = 1; attempt <= 999; ++attempt) {
+        writeFile(resultsFileName(testTime(), attempt), "");
+    }
+    const GameRun run = playGame("Matti\n\n\n5\nL\n\n");
+    EXPECT_NE(run.output.find("Tulosten tallentaminen ei onnistunut."), std::string::npos);
+    EXPECT_EQ(fileContents(RECOVERY_FILE), MATTI_1);
+}
+
+// A whole record joins the saved games (after a line feed ending a cut-off
+// record) and is offered last; a leftover temporary file goes.
+TEST(Recovery, WholeRecordIsMovedToTheSavedGamesAndResumed) {
+    ScratchDir dir;
+    const std::string cut =
+        "\n\nVanha (1.12.2026, kierros 1)\n1\n1.12.2026\n18:00:00\n50\n1\nPekka\n0\n4";
+    writeFile(SAVED_GAMES_FILE, cut);
+    writeFile(RECOVERY_FILE, MATTI_1);
+    writeFile(std::string(RECOVERY_FILE) + ".tmp", "\n\nKesk");
+    const GameRun run = playGame("J\n2\n");
+    EXPECT_NE(run.output.find(BANNER +
+                              cp850("Edellinen peli jäi kesken. Sen tilanne tallennettiin, ja "
+                                    "sitä voi jatkaa valinnalla J:\n") +
+                              "  Keskeytynyt peli (6.12.2026, kierros 1)\n\nValitse: \n"),
+              std::string::npos)
+        << run.output;
+    EXPECT_EQ(fileContents(SAVED_GAMES_FILE), cut + "\n" + MATTI_1);
+    EXPECT_EQ(filesStartingWith("vaskipiikkikisa_keskeytynyt"), "");
+    EXPECT_EQ(run.state.throwers.at(0).points, std::vector<std::uint32_t>{5});
+}
+
+// A record that cannot be appended stays, and the new game is not secured over
+// it; a damaged file moves to the first free name, and the new game is secured.
+TEST(Recovery, UnmovableAndDamagedFilesAreNeverLost) {
+    const std::string first = damagedRecoveryName(1);
+    const std::string second = "vaskipiikkikisa_keskeytynyt_vioittunut_2.dat";
+    const struct {
+        std::string bytes;
+        std::string keptAt;
+    } cases[] = {
+        {MATTI_1, RECOVERY_FILE},
+        {MATTI_1.substr(0, MATTI_1.size() - 1), second},
+        {MATTI_1 + "x", first},
+        {"\n\n \n" + MATTI_1.substr(42), second},
+    };
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        const bool unmovable = c.keptAt == RECOVERY_FILE;
+        if (c.keptAt != first) {  // the saved games, or the first damaged name, taken
+            ASSERT_EQ(mkdir(unmovable ? SAVED_GAMES_FILE : first.c_str(), 0777), 0);
+        }
+        writeFile(RECOVERY_FILE, c.bytes);
+        const GameRun run = playGame("Liisa\n\n\n7\n");
+        const std::string message =
+            unmovable ? cp850("VIRHE: Keskeneräistä peliä ei voitu siirtää tallennuksiin.\n")
+                      : cp850("VIRHE: Keskeneräisen pelin tiedosto oli vioittunut; se ") +
+                            "siirrettiin nimelle " + c.keptAt + ".\n";
+        EXPECT_NE(run.output.find(BANNER + message), std::string::npos) << c.bytes;
+        EXPECT_EQ(fileContents(c.keptAt), c.bytes);
+        EXPECT_EQ(run.output.find(WARNING + ROUND_MENU) != std::string::npos, unmovable);
+        EXPECT_EQ(fileContents(RECOVERY_FILE).find("\nLiisa\n0\n7 \n\n") != std::string::npos,
+                  !unmovable);
+    }
+}
