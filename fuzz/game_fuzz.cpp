@@ -15,15 +15,13 @@
 #include "saves/saved_games.h"
 #include "support/test_support.h"
 
-namespace {
-
 const std::string PLAY_MARK = "#play\n";
 // Every display walks every round, so longer saved games take seconds under the
 // sanitizers; the saved-games target loads them without playing them.
 constexpr std::uint32_t MOST_ROUNDS_PLAYED = 2000;
 
 // Plants the file `name` when the input starts with `mark`; gives the rest.
-std::string planted(const std::string& input, const std::string& mark, const char* name) {
+static std::string planted(const std::string& input, const std::string& mark, const char* name) {
     if (input.compare(0, mark.size(), mark) != 0) {
         return input;
     }
@@ -31,8 +29,6 @@ std::string planted(const std::string& input, const std::string& mark, const cha
     writeFile(name, input.substr(mark.size(), play - mark.size()));
     return play == std::string::npos ? "" : input.substr(play + PLAY_MARK.size());
 }
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     ScratchDir dir;
@@ -68,9 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     std::string::npos ||
                 fileContents(results) == resultsFileText(state, testTime()),
             "a results file reported as written holds the whole report");
-    // Saves only append, and every save reported (a name in the list of games can
-    // hold the same words, not the pause after them) adds one listed game, as does
-    // a recovery record taken over right after the banner.
+    // Every save reported (with its pause: a listed name can hold the words) adds
+    // one listed game, as does a recovery record taken over after the banner.
     const std::string savedAfter = fileContents(SAVED_GAMES_FILE);
     const std::string left = fileContents(RECOVERY_FILE);
     require(recoveryBefore.empty() || savedAfter.find(recoveryBefore) != std::string::npos ||

@@ -8,20 +8,17 @@
 #include "support/game_run.h"
 #include "support/test_support.h"
 
-namespace {
-
 const std::string WARNING =
     "VAROITUS: Pelitilannetta ei voitu varmistaa. Tallenna peli komennolla T.\n";
 
 // A record as a save on the test clock's day writes it, of a game started then.
-std::string record(const std::string& name, const std::string& round, const std::string& rest) {
+static std::string record(const std::string& name, const std::string& round,
+                          const std::string& rest) {
     return "\n\n" + name + " (6.12.2026, kierros " + round + ")\n" + round +
            "\n6.12.2026\n19:02:44\n50\n" + rest + "\n";
 }
 
 const std::string MATTI_1 = record("Keskeytynyt peli", "1", "1\nMatti\n0\n5 \n");
-
-}  // namespace
 
 // Whatever no saved record holds stays in the file when the input ends; a save,
 // a refused name and the results file leave none.

@@ -8,14 +8,10 @@
 #include "support/session.h"
 #include "support/test_support.h"
 
-namespace {
-
 const std::string MENU_PROMPT = "Valintasi (S/N/H/U/T/L): ";
 const std::string MENU_START = cp850("\nValitse: \n S = Seuraava kierros");
 const std::string WARNING =
     "VAROITUS: Pelitilannetta ei voitu varmistaa. Tallenna peli komennolla T.\n";
-
-}  // namespace
 
 // Killed at the round menu after round 2: the next start offers round 2, and J
 // shows the very standings shown before the kill.
@@ -24,12 +20,11 @@ TEST(RecoveryProcess, KilledAtTheRoundMenuResumesTheSameStandings) {
     std::string shown;
     {
         Session session;
-        ASSERT_TRUE(start(session, dir.path));
         // N typed ahead holds the write back until the program waits after it.
-        ASSERT_TRUE(send(session, "Matti\nLiisa\n\n\n5\n7\n\n3\nV\nN\n"));
-        ASSERT_TRUE(waitFor(session, "Tilanne kierroksen 2"));
-        ASSERT_TRUE(waitFor(session, MENU_PROMPT));
-        ASSERT_TRUE(waitFor(session, MENU_PROMPT));
+        ASSERT_TRUE(start(session, dir.path) &&
+                    send(session, "Matti\nLiisa\n\n\n5\n7\n\n3\nV\nN\n") &&
+                    waitFor(session, "Tilanne kierroksen 2") && waitFor(session, MENU_PROMPT) &&
+                    waitFor(session, MENU_PROMPT));
         const std::size_t from = session.output.rfind(CLEAR);
         shown = session.output.substr(from, session.output.find(MENU_START, from) - from);
     }  // SIGKILL
