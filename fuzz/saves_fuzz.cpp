@@ -3,8 +3,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "console/text.h"
 #include "saves/dialogs.h"
@@ -15,12 +13,8 @@
 namespace {
 
 // A game in progress that a load either replaces whole or leaves alone.
-const GameState IN_PROGRESS{{thrower("Matti", {3, NO_RESULT}), thrower("Liisa", {40, 0}, true)},
-                            2,
-                            40,
-                            "Kesken",
-                            "1.2.2025",
-                            "18:00:00"};
+const GameState IN_PROGRESS{
+    {thrower("Liisa", {40, NO_RESULT}, true)}, 2, 40, "Kesken", "1.2.2025", "18:00:00"};
 
 // What saving a loaded game again must keep, whatever bytes its name and date
 // lines held: the rounds, the maximum and every thrower's points and flag.
@@ -35,23 +29,21 @@ GameState kept(GameState game) {
 void checkLoad(const std::string& entry) {
     GameState state = IN_PROGRESS;
     if (!loadSavedGame(entry, SAVED_GAMES_FILE, state)) {
-        require(sameState(state, IN_PROGRESS), "a failed load leaves the game as it was");
-        return;
+        return require(sameState(state, IN_PROGRESS), "a failed load leaves the game as it was");
     }
-    require(isPlayable(state) && state.round <= MOST_SAVED_ROUNDS,
-            "a loaded game holds one valid entry per round, and at most a million rounds");
-    require(state.gameName == IN_PROGRESS.gameName, "a load leaves the game's name to the caller");
+    require(isPlayable(state) && state.round <= MOST_SAVED_ROUNDS &&
+                state.gameName == IN_PROGRESS.gameName,
+            "a load gives one valid entry per round, at most a million rounds, and no name");
     // A resumed game saved again must come back whole, or it would be lost the
     // second time it is saved.
     state.gameName = gameNameOfEntry(entry);
-    const char* const again = "uudelleen.dat";
     std::vector<std::string> games;
     GameState back = IN_PROGRESS;
-    require(appendSavedGame(state, "1.1.2027", again) && listSavedGames(again, games) &&
+    require(appendSavedGame(state, "1.1.2027", "again") && listSavedGames("again", games) &&
                 games == std::vector<std::string>{savedGameHeader(state, "1.1.2027")} &&
-                loadSavedGame(games[0], again, back) && sameState(kept(back), kept(state)),
+                loadSavedGame(games[0], "again", back) && sameState(kept(back), kept(state)),
             "a loaded game saved again is listed once under its header and loads as it was");
-    std::remove(again);
+    std::remove("again");
 }
 
 }  // namespace

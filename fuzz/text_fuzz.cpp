@@ -1,6 +1,7 @@
 // The number reader and the text checks over arbitrary text and each of its
 // lines, compared with plain references: the C library's reading of a number,
 // and the whitespace of the C locale.
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -31,20 +32,19 @@ ParsedNumber referenceNumber(const std::string& text) {
 }
 
 void checkText(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(WHITESPACE);
-    const std::size_t last = text.find_last_not_of(WHITESPACE);
-    const std::string cut = first == std::string::npos ? "" : text.substr(first, last - first + 1);
+    const std::size_t first = std::min(text.find_first_not_of(WHITESPACE), text.size());
+    const std::string cut = text.substr(first, text.find_last_not_of(WHITESPACE) + 1 - first);
     require(trimmed(text) == cut && isBlank(text) == cut.empty(),
             "trimming drops exactly the whitespace at both ends, and blank texts become empty");
     std::string upper = text;
     for (char& c : upper) {
         c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     }
-    require(upperCased(text) == upper, "upperCased changes a to z only");
     const ParsedNumber number = parseNumber(text);
     const ParsedNumber reference = referenceNumber(text);
-    require(number.kind == reference.kind && number.value == reference.value,
-            "parseNumber reads what the C library reads");
+    require(upperCased(text) == upper && number.kind == reference.kind &&
+                number.value == reference.value,
+            "upperCased changes a to z only, and parseNumber reads what the C library reads");
 }
 
 }  // namespace

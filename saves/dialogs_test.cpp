@@ -14,8 +14,7 @@ std::string record(const std::string& header) {
 }
 
 const std::string ILTA = record("Ilta (6.12.2026, kierros 2)");
-const std::string CHOOSE =
-    cp850("Valitse: \n A = Aloita uusi peli\n J = Jatka tallennettua peliä\n");
+const std::string CUT_ILTA = ILTA.substr(0, ILTA.find("7 10") + 4);
 const std::string NAME = "Anna pelille/tallennukselle nimi: ";
 const std::string SAVED = "Pelitilanne tallennettu.\n" + PAUSE;
 
@@ -26,48 +25,40 @@ TEST(Dialogs, SavingAndResuming) {
         {"the start menu takes A or J only as typed",
          ILTA,
          " a\na\n",
-         {BANNER + CHOOSE + "Valintasi (A/J): Valintasi (A/J): " + SETUP_HEADING}},
-        {"the only saved game is resumed unasked and keeps its start",
-         ILTA,
-         "J\nL\n\n",
+         {BANNER + cp850("Valitse: \n A = Aloita uusi peli\n J = Jatka tallennettua peliä\n") +
+          "Valintasi (A/J): Valintasi (A/J): " + SETUP_HEADING}},
+        {"the only saved game is resumed unasked, keeps its start and is named by the "
+         "trimmed text before the last \" (\"",
+         record("  Ilta (A)   (6.12.2026, kierros 2)"),
+         "J\nT\n\nL\n\n",
          {std::string("Valintasi (A/J): \n") + CLEAR + cp850("Tilanne kierroksen 2 jälkeen: \n\n"),
-          "\f", "\f",
-          "Vaskipiikkikisa: Ilta\nTulokset 5.12.2026 klo 19:05:12 - 6.12.2026 klo 19:02:44\n"}},
-        {"of three saved games only a number in the list is taken",
-         record("Aamu (6.12.2026, kierros 2)") + ILTA + record(cp850("Yö (6.12.2026, kierros 2)")),
-         "J\n4\n\nx\n2\nL\n\n",
+          "\f", "(6.12.2026, kierros 2)\n", "\n\nIlta (A) (6.12.2026, kierros 2)\n2\n5.12.2026\n",
+          "\f",
+          "Vaskipiikkikisa: Ilta (A)\nTulokset 5.12.2026 klo 19:05:12 - 6.12.2026 klo 19:02:44\n"}},
+        {"of four saved games only a number in the list is taken; a later whole record of the "
+         "same header is loaded after a cut-off one",
+         record("Aamu (6.12.2026, kierros 2)") + CUT_ILTA + "\n" + ILTA +
+             record(cp850("Yö (6.12.2026, kierros 2)")),
+         "J\n5\n\nx\n2\nL\n\n",
          {cp850("Valintasi (A/J): \nValitse peli: \n  1: Aamu (6.12.2026, kierros 2)\n"
-                "  2: Ilta (6.12.2026, kierros 2)\n  3: Yö (6.12.2026, kierros 2)\n"
-                "Valintasi: VIRHE: Valinnan pitää olla välillä 1 - 3.\n"
+                "  2: Ilta (6.12.2026, kierros 2)\n  3: Ilta (6.12.2026, kierros 2)\n"
+                "  4: Yö (6.12.2026, kierros 2)\n"
+                "Valintasi: VIRHE: Valinnan pitää olla välillä 1 - 4.\n"
                 "Valintasi: Valintasi: Valintasi: ") +
-              CLEAR,
+              CLEAR + cp850("Tilanne kierroksen 2 jälkeen"),
           "\f", "\f", "Vaskipiikkikisa: Ilta\n"}},
         {"a cut-off record gives the error line and a new game",
-         ILTA.substr(0, ILTA.find("7 10") + 4),
+         CUT_ILTA,
          "J\nAnna\n\n\n3\n",
          {"Valintasi (A/J): \nVIRHE: Lataus ei onnistunut. Aloitetaan uusi peli.\n\n" +
-              SETUP_HEADING +
-              cp850("Anna heittäjä 1: Anna heittäjä 2: \nAnna maksimitulos (oletus = 50): ") +
-              CLEAR + "Kierros 1 alkaa. \n",
+              SETUP_HEADING + cp850("Anna heittäjä 1: Anna heittäjä 2: \n"),
           "1. Anna: "}},
-        {"a later whole record of the same header is loaded after a cut-off one",
-         ILTA.substr(0, ILTA.find("7 10") + 4) + "\n" + ILTA,
-         "J\n1\n",
-         {"  1: Ilta (6.12.2026, kierros 2)\n  2: Ilta (6.12.2026, kierros 2)\nValintasi: " +
-          std::string(CLEAR) + cp850("Tilanne kierroksen 2 jälkeen")}},
-        {"the name is asked until not blank, then kept as typed for every save",
+        {"the name is asked until not blank, then kept as typed for every save; T meeting "
+         "the end of input in its pause ends the program",
          "",
-         "Matti\n\n\n5\nT\n\n   \n  Peli (A)  \n\nT\n\n",
-         {NAME + NAME + NAME + SAVED + CLEAR, MENU_PROMPT + SAVED + CLEAR, "\f",
+         "Matti\n\n\n5\nT\n\n   \n  Peli (A)  \n\nT\n",
+         {NAME + NAME + NAME + SAVED + CLEAR, MENU_PROMPT + SAVED + "\n", ENDS, "\f",
           "\n\n  Peli (A)   (6.12.2026, kierros 1)\n1\n6.12.2026\n19:02:44\n50\n1\nMatti\n0\n5 \n\n"
           "\n\n  Peli (A)   (6.12.2026, kierros 1)\n"}},
-        {"a resumed game is named by the trimmed text before the last \" (\"",
-         record("  Peli (A)   (5.12.2026, kierros 2)"),
-         "J\nT\n\n",
-         {"\f", "(5.12.2026, kierros 2)\n", "\n\nPeli (A) (6.12.2026, kierros 2)\n2\n5.12.2026\n"}},
-        {"T meeting the end of input in its pause ends the program",
-         "",
-         "Matti\n\n\n5\nT\nIlta\n",
-         {SAVED + "\n", ENDS}},
     });
 }

@@ -6,14 +6,12 @@
 #include "support/session.h"
 #include "support/test_support.h"
 
-namespace {
-
 TEST(TerminalCharset, TypedNameShowsInTheTerminalsSetAndLinesUp) {
-    const struct {
-        const char* locale;
-        std::string a, typed, shown;
-    } cases[] = {{"LC_ALL=C", "ä", "Väinö€", "Väinö?"},
-                 {"LC_ALL=fi_FI.ISO-8859-15@euro", "\xE4", "V\xE4in\xF6\xA4", "V\xE4in\xF6?"}};
+    // clang-format off
+    const struct { const char* locale; std::string a, typed, shown; } cases[] = {
+        {"LC_ALL=C", "ä", "Väinö€", "Väinö?"},
+        {"LC_ALL=fi_FI.ISO-8859-15@euro", "\xE4", "V\xE4in\xF6\xA4", "V\xE4in\xF6?"}};
+    // clang-format on
     for (const auto& c : cases) {
         ScratchDir dir;
         Session session;
@@ -28,5 +26,3 @@ TEST(TerminalCharset, TypedNameShowsInTheTerminalsSetAndLinesUp) {
         EXPECT_TRUE(finish(session));
     }
 }
-
-}  // namespace

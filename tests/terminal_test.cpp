@@ -15,27 +15,32 @@ const std::string STANDINGS = std::string("\r\n") + CLEAR + "Tilanne kierroksen 
 
 std::string mode(const Session& session) {
     termios now{};
-    tcgetattr(session.terminal, &now);
+    tcgetattr(session.fromProgram, &now);
     return std::to_string(now.c_iflag) + " " + std::to_string(now.c_oflag) + " " +
            std::to_string(now.c_lflag) + " " + std::string(now.c_cc, now.c_cc + NCCS);
 }
 
-// Waits until the terminal reads keys one by one, without echo.
-void waitForKeyMode(Session& shell) {
+// Once the terminal reads keys one by one without echo, sends the key in parts
+// a moment apart.
+void pressKey(Session& shell, const std::vector<std::string>& parts) {
     termios now{};
-    for (int wait = 0; tcgetattr(shell.terminal, &now) == 0 && (now.c_lflag & (ICANON | ECHO));
+    for (int wait = 0; tcgetattr(shell.fromProgram, &now) == 0 && (now.c_lflag & (ICANON | ECHO));
          ++wait) {
         ASSERT_LT(wait, 500);
-        readSome(shell, 10);
+        usleep(10000);
+    }
+    for (const std::string& part : parts) {
+        usleep(30000);
+        send(shell, part);
     }
 }
 
-// U with an empty name: the message, then the pause waiting for its key.
-void pauseAtTheMenu(Session& shell) {
+// U with an empty name: the message, the pause, then the key.
+void keyAtThePause(Session& shell, const std::vector<std::string>& parts) {
     ASSERT_TRUE(waitFor(shell, "Valintasi (S/N/H/U/T/L): "));
     send(shell, "U\r\r");
     ASSERT_TRUE(waitFor(shell, PAUSED));
-    waitForKeyMode(shell);
+    pressKey(shell, parts);
 }
 
 }  // namespace
@@ -50,34 +55,22 @@ TEST(Terminal, PauseTakesOneKeyAndSignalsLeaveTheModeAsItWas) {
     // A locale that is not installed still names the terminal's character set.
     send(shell, "LC_ALL=fi_FI.UTF-8@euro " + std::string(VASKI_BINARY) + "\rÄijä\r\r\r7\r");
     ASSERT_TRUE(waitFor(shell, "Äijä           7       7        7.00 "));
-    // A key of four UTF-8 bytes, three of them first: one key, neither echoed
-    // nor left over to spoil the next answer.
-    ASSERT_NO_FATAL_FAILURE(pauseAtTheMenu(shell));
-    send(shell, "\xF0\x9F\x8E");
-    usleep(30000);
-    send(shell, "\xAF");
+    // A key of four UTF-8 bytes, three of them first, and an arrow key
+    // (Ctrl-Up) in three parts: each one key, neither echoed nor left over.
+    ASSERT_NO_FATAL_FAILURE(keyAtThePause(shell, {"\xF0\x9F\x8E", "\xAF"}));
     ASSERT_TRUE(waitFor(shell, STANDINGS));
-    EXPECT_EQ(shell.output.find(PAUSED + STANDINGS), shell.seen - PAUSED.size() - STANDINGS.size());
-    // So is an arrow key (Ctrl-Up) that arrives in three parts.
-    ASSERT_NO_FATAL_FAILURE(pauseAtTheMenu(shell));
-    send(shell, "\x1b");
-    usleep(30000);
-    send(shell, "[1");
-    usleep(30000);
-    send(shell, ";5A");
+    EXPECT_NE(shell.output.find(PAUSED + STANDINGS), std::string::npos);
+    ASSERT_NO_FATAL_FAILURE(keyAtThePause(shell, {"\x1b", "[1", ";5A"}));
     ASSERT_TRUE(waitFor(shell, STANDINGS));
     // Ctrl-Z hands the shell its line mode back; fg brings the wait back.
-    ASSERT_NO_FATAL_FAILURE(pauseAtTheMenu(shell));
-    send(shell, "\x1a");
+    ASSERT_NO_FATAL_FAILURE(keyAtThePause(shell, {"\x1a"}));
     ASSERT_TRUE(waitFor(shell, "shell$ "));
     EXPECT_EQ(mode(shell), lineMode);
     send(shell, "fg\r");
-    ASSERT_NO_FATAL_FAILURE(waitForKeyMode(shell));
-    send(shell, "x");
+    ASSERT_NO_FATAL_FAILURE(pressKey(shell, {"x"}));
     ASSERT_TRUE(waitFor(shell, STANDINGS));
-    ASSERT_NO_FATAL_FAILURE(pauseAtTheMenu(shell));
     // Ctrl-C ends the program with the line mode restored.
-    send(shell, "\x03");
+    ASSERT_NO_FATAL_FAILURE(keyAtThePause(shell, {"\x03"}));
     ASSERT_TRUE(waitFor(shell, "shell$ "));
     EXPECT_EQ(mode(shell), lineMode);
     send(shell, "exit\r");

@@ -56,12 +56,11 @@ void playDialogues(const std::vector<Dialogue>& dialogues) {
         std::size_t at = 0;
         for (const std::string& fragment : d.expected) {
             const bool ends = fragment == ENDS;
-            const std::size_t found = !ends                     ? seen.find(fragment, at)
-                                      : at == run.output.size() ? at
-                                                                : std::string::npos;
-            ASSERT_NE(found, std::string::npos) << "after " << at << ": " << fragment << "\n"
-                                                << seen;
-            at = found + (ends ? 0 : fragment.size());
+            ASSERT_TRUE(ends ? at == run.output.size()
+                             : (at = seen.find(fragment, at)) != seen.npos)
+                << fragment << "\n"
+                << seen;
+            at += ends ? 0 : fragment.size();
         }
     }
 }

@@ -13,25 +13,19 @@ struct GameRun {
     unsigned readsAfterEnd = 0;  ///< reads made after the end of input was reported
 };
 
-/// Plays a whole game with `script` as the typed input and a clock fixed at
-/// testTime(), in the current working directory.
+/// Plays a whole game in the working directory: `script` typed, the clock at testTime().
 GameRun playGame(const std::string& script);
 
-/// The banner, the set-up heading and the round menu with its prompt, as the
-/// program prints them (console bytes).
-extern const std::string BANNER;
-extern const std::string SETUP_HEADING;
-extern const std::string ROUND_MENU;
-extern const std::string MENU_PROMPT;
+/// The banner, the set-up heading, the round menu and its prompt (console bytes).
+extern const std::string BANNER, SETUP_HEADING, ROUND_MENU, MENU_PROMPT;
 
 /// A fragment of Dialogue::expected that stands for the end of the output.
 extern const char* const ENDS;
 
-/// One game of a table of dialogues, played in a scratch directory by
-/// playDialogues: `planted` (when not empty) is the saved-games file at the
-/// start, `typed` the input. Each of `expected` must appear after the one
-/// before it in what was seen: the output, then a form feed and the
-/// saved-games file, then a form feed and the results file.
+/// One game of a dialogue table, played in a scratch directory: `planted` (if
+/// not empty) is the saved-games file at the start, `typed` the input. Each of
+/// `expected` must appear after the one before in the output, then a form feed
+/// and the saved-games file, then a form feed and the results file.
 struct Dialogue {
     const char* what;
     std::string planted;
@@ -39,6 +33,5 @@ struct Dialogue {
     std::vector<std::string> expected;
 };
 
-/// Plays every dialogue and checks its fragments, in order, and that it read
-/// nothing after the end of input.
+/// Plays every dialogue; checks its fragments and no read after the end of input.
 void playDialogues(const std::vector<Dialogue>& dialogues);

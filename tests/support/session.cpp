@@ -7,35 +7,29 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <sstream>
 
 namespace {
 
-double now() {
-    using namespace std::chrono;
-    return duration<double>(steady_clock::now().time_since_epoch()).count();
-}
-
-[[noreturn]] void exec(std::vector<std::string> words) {
-    std::vector<char*> argv;
-    for (std::string& word : words) {
-        argv.push_back(word.data());
+// Reads what came within `milliseconds`: 1 for some bytes, 0 for none, -1
+// once the output has ended.
+int readSome(Session& session, int milliseconds) {
+    pollfd fd{session.fromProgram, POLLIN, 0};
+    if (poll(&fd, 1, milliseconds) <= 0) {
+        return 0;
     }
-    argv.push_back(nullptr);
-    execvp(argv[0], argv.data());
-    _exit(127);
+    char buffer[65536];
+    const ssize_t count = read(session.fromProgram, buffer, sizeof buffer);
+    session.output.append(buffer, count > 0 ? static_cast<std::size_t>(count) : 0);
+    return count > 0 ? 1 : -1;
 }
 
 }  // namespace
 
 Session::~Session() {
-    for (const int fd : {toProgram, fromProgram, terminal}) {
-        close(fd);
-    }
+    close(toProgram);
+    close(fromProgram);
     if (pid > 0) {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
@@ -55,15 +49,10 @@ bool start(Session& session, const std::string& directory) {
         dup2(out[1], STDOUT_FILENO);
         setenv("LC_ALL", "C", 1);
         const char* program = std::getenv("VASKI_PROGRAM");
-        std::istringstream line(program != nullptr ? program : VASKI_BINARY);
-        std::vector<std::string> words;
-        for (std::string word; line >> word;) {
-            words.push_back(word);
-        }
-        if (chdir(directory.c_str()) != 0 || words.empty()) {
-            _exit(126);
-        }
-        exec(words);
+        // The shell splits the command into its words.
+        execl("/bin/sh", "sh", "-c", "cd \"$0\" && exec $1", directory.c_str(),
+              program != nullptr ? program : VASKI_BINARY, nullptr);
+        _exit(127);
     }
     close(in[0]);
     close(out[1]);
@@ -79,34 +68,29 @@ bool startOnTerminal(Session& session, const std::vector<std::string>& command,
     if (session.pid == 0) {
         setenv("LC_ALL", "C.UTF-8", 1);
         putenv(strdup(setting.c_str()));
-        exec(command);
+        std::vector<char*> argv;
+        for (const std::string& word : command) {
+            argv.push_back(const_cast<char*>(word.c_str()));
+        }
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
+        _exit(127);
     }
     session.toProgram = dup(session.fromProgram);
-    session.terminal = open(ptsname(session.fromProgram), O_RDWR | O_NOCTTY);
-    return session.pid > 0 && session.terminal >= 0;
+    return session.pid > 0;
 }
 
 bool send(Session& session, const std::string& input) {
-    const ssize_t count = write(session.toProgram, input.data(), input.size());
-    return count == static_cast<ssize_t>(input.size());
-}
-
-int readSome(Session& session, int milliseconds) {
-    pollfd fd{session.fromProgram, POLLIN, 0};
-    if (poll(&fd, 1, milliseconds) <= 0) {
-        return 0;
-    }
-    char buffer[65536];
-    const ssize_t count = read(session.fromProgram, buffer, sizeof buffer);
-    session.output.append(buffer, count > 0 ? static_cast<std::size_t>(count) : 0);
-    return count > 0 ? static_cast<int>(count) : count < 0 && errno == EINTR ? 0 : -1;
+    return write(session.toProgram, input.data(), input.size()) ==
+           static_cast<ssize_t>(input.size());
 }
 
 bool waitFor(Session& session, const std::string& text, double seconds) {
-    const double deadline = now() + seconds;
     std::size_t at;
-    while ((at = session.output.find(text, session.seen)) == std::string::npos) {
-        if (now() > deadline || readSome(session, 20) < 0) {
+    // Each try waits up to 20 ms.
+    for (int tries = 0; (at = session.output.find(text, session.seen)) == std::string::npos;
+         ++tries) {
+        if (tries > seconds * 50 || readSome(session, 20) < 0) {
             return false;
         }
     }
@@ -117,13 +101,14 @@ bool waitFor(Session& session, const std::string& text, double seconds) {
 bool finish(Session& session, double seconds) {
     close(session.toProgram);
     session.toProgram = -1;
-    const double deadline = now() + seconds;
     int status = 0;
-    while (waitpid(session.pid, &status, WNOHANG) != session.pid) {
-        if (now() > deadline) {
+    for (int tries = 0; waitpid(session.pid, &status, WNOHANG) != session.pid; ++tries) {
+        if (tries > seconds * 50) {
             return false;  // the destructor kills it
         }
-        readSome(session, 20);
+        if (readSome(session, 20) < 0) {
+            usleep(20000);  // the output has ended before the program
+        }
     }
     session.pid = -1;
     while (readSome(session, 50) > 0) {

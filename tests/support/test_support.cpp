@@ -5,9 +5,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <set>
 #include <sstream>
 #include <stdexcept>
+#include <tuple>
 
 #include "scoring/points.h"
 
@@ -46,23 +48,23 @@ LocalTime testTime(int day, int hour, int minute, int second) {
 
 bool sameState(const GameState& a, const GameState& b) {
     const auto same = [](const ThrowerRecord& x, const ThrowerRecord& y) {
-        return x.points == y.points && x.name == y.name && x.withdrawn == y.withdrawn;
+        return std::tie(x.points, x.name, x.withdrawn) == std::tie(y.points, y.name, y.withdrawn);
     };
-    return a.round == b.round && a.maxScore == b.maxScore && a.gameName == b.gameName &&
-           a.startDate == b.startDate && a.startTime == b.startTime &&
+    return std::tie(a.round, a.maxScore, a.gameName, a.startDate, a.startTime) ==
+               std::tie(b.round, b.maxScore, b.gameName, b.startDate, b.startTime) &&
            std::equal(a.throwers.begin(), a.throwers.end(), b.throwers.begin(), b.throwers.end(),
                       same);
 }
 
 bool isPlayable(const GameState& state) {
-    const auto valid = [](std::uint32_t entry) {
-        return entry <= HIGHEST_MAX_SCORE || entry == NO_RESULT;
+    const auto valid = [&](const ThrowerRecord& t) {
+        return t.points.size() == state.round &&
+               std::all_of(t.points.begin(), t.points.end(), [](std::uint32_t entry) {
+                   return entry <= HIGHEST_MAX_SCORE || entry == NO_RESULT;
+               });
     };
     return state.maxScore >= 1 && state.maxScore <= HIGHEST_MAX_SCORE &&
-           std::all_of(state.throwers.begin(), state.throwers.end(), [&](const ThrowerRecord& t) {
-               return t.points.size() == state.round &&
-                      std::all_of(t.points.begin(), t.points.end(), valid);
-           });
+           std::all_of(state.throwers.begin(), state.throwers.end(), valid);
 }
 
 std::size_t occurrences(const std::string& text, const std::string& part) {
@@ -80,8 +82,7 @@ void require(bool holds, const char* what) {
     }
 }
 
-ScratchDir::ScratchDir() {
-    previous = std::filesystem::current_path();
+ScratchDir::ScratchDir() : previous(std::filesystem::current_path()) {
     path = (std::filesystem::temp_directory_path() / "vaski_test_XXXXXX").string();
     if (mkdtemp(path.data()) == nullptr) {
         throw std::runtime_error("no scratch directory in " + path);
@@ -109,11 +110,8 @@ std::string filesStartingWith(const std::string& prefix) {
     std::set<std::string> names;
     std::error_code ignored;  // a removed working directory holds nothing
     for (const auto& entry : std::filesystem::directory_iterator(".", ignored)) {
-        names.insert(entry.path().filename().string());
+        const std::string name = entry.path().filename().string();
+        names.insert(name.compare(0, prefix.size(), prefix) == 0 ? name + "\n" : "");
     }
-    std::string joined;
-    for (const std::string& name : names) {
-        joined += name.compare(0, prefix.size(), prefix) == 0 ? name + "\n" : "";
-    }
-    return joined;
+    return std::accumulate(names.begin(), names.end(), std::string());
 }

@@ -9,20 +9,17 @@
 
 // Helpers shared by the unit tests, the process tests and the fuzz targets.
 
-/// The text with the UTF-8 letters ä ö å Ä Ö Å turned into the console's code
-/// page 850 bytes, so expectations can be written as they read.
+/// The text with the UTF-8 letters ä ö å Ä Ö Å as the console's code page 850 bytes.
 std::string cp850(const std::string& utf8);
 
 /// The same letters as the results file's ISO 8859-1 bytes.
 std::string latin1(const std::string& utf8);
 
-/// A thrower record with the given points (NO_RESULT for a round without a
-/// result), withdrawn or not.
+/// A thrower record with the given points (NO_RESULT for a round without one).
 ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points,
                       bool withdrawn = false);
 
-/// What a pause prints, with the line end that follows the key (console bytes).
-/// Inline, so constants of other files may be built from it.
+/// What a pause prints, with the line end after the key (inline for other constants).
 inline const std::string PAUSE = cp850("Jatka painamalla mitä tahansa näppäintä . . . \n");
 
 /// The screen-clearing bytes the program writes.
@@ -34,25 +31,19 @@ LocalTime testTime(int day = 6, int hour = 19, int minute = 2, int second = 44);
 /// Every field of the two games equal, the game's name included.
 bool sameState(const GameState& a, const GameState& b);
 
-/// Every thrower holds exactly `round` entries, each at most 1000 or exactly
-/// NO_RESULT, and the maximum score lies in 1..1000.
+/// Each thrower holds `round` entries of at most 1000 or NO_RESULT; the maximum is 1..1000.
 bool isPlayable(const GameState& state);
 
 /// How often `part` occurs in `text`.
 std::size_t occurrences(const std::string& text, const std::string& part);
 
-/// For the fuzz targets: stops the run when a property does not hold, so the
-/// fuzzer keeps the input that broke it.
+/// For the fuzz targets: aborts when a property does not hold, so the input is kept.
 void require(bool holds, const char* what);
 
-/// A fresh empty directory (under TMPDIR, else /tmp) made the working
-/// directory for the value's life, then removed with what the tests made in it.
+/// A fresh directory under TMPDIR, the working directory for the value's life.
 struct ScratchDir {
     ScratchDir();
     ~ScratchDir();
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-
     std::string path;
     std::string previous;
 };
@@ -60,9 +51,8 @@ struct ScratchDir {
 /// Whole file contents; empty when the file cannot be read.
 std::string fileContents(const std::string& path);
 
-/// Writes a file (replacing it); for planting saved-games files.
+/// Writes a file, replacing it.
 void writeFile(const std::string& path, const std::string& bytes);
 
-/// The names in the working directory that start with `prefix`, sorted, each
-/// followed by a line feed.
+/// The working directory's names that start with `prefix`, sorted, each ending in "\n".
 std::string filesStartingWith(const std::string& prefix);
