@@ -7,28 +7,18 @@
 namespace {
 
 TEST(NumbersTest, TextsOfEveryFormatter) {
-    const std::pair<std::string, std::string> cases[] = {
-        {unsignedToText(4294967295u), "4294967295"},
-        {signedToText(0), "0"},
-        {signedToText(-5), "-5"},
-        {signedToText(-2147483647 - 1), "-2147483648"},
-        {twoDigitText(9), "09"},
-        {twoDigitText(10), "10"},
-        // Each digit is cut from the double left after the previous one, so a
-        // value stored just below its decimal loses a hundredth: 2.3 is 2.29.
-        {decimalToText(2.3, 2), "2.29"},
-        {decimalToText(2.0 / 3.0, 2), "0.66"},
-        {decimalToText(12.5, 0), "12"},
-        {decimalToText(4294967295.5, 1), "4294967295.5"},
-        // Out of the figures' domain: clamped rather than undefined.
-        {decimalToText(-1.5, 2), "0.00"},
-        {decimalToText(1e20, 0), "4294967295"},
-        {padRight("abcde", 4), "abcde"},
-        {decimalToColumn(5.5, 6), "5.50  "},
-    };
-    for (const auto& [text, expected] : cases) {
-        EXPECT_EQ(text, expected);
+    EXPECT_EQ(signedToText(0) + " " + signedToText(-5) + " " + signedToText(-2147483647 - 1) + " " +
+                  twoDigitText(9) + " " + twoDigitText(10) + " " + padRight("abcde", 4) + "|",
+              "0 -5 -2147483648 09 10 abcde|");
+    // Each digit is cut from the double left after the previous one, so a value
+    // stored just below its decimal loses a hundredth: 2.3 is 2.29. Values out
+    // of the figures' domain are clamped rather than undefined.
+    std::string decimals;
+    for (const auto& [x, places] :
+         {std::pair{2.3, 2u}, {12.5, 0u}, {4294967295.5, 1u}, {-1.5, 2u}, {1e20, 0u}}) {
+        decimals += decimalToText(x, places) + " ";
     }
+    EXPECT_EQ(decimals, "2.29 12 4294967295.5 0.00 4294967295 ");
 }
 
 }  // namespace

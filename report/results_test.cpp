@@ -57,38 +57,29 @@ TEST(ResultsFileText, WholeFileOfAGameEndedAfterMidnight) {
                "Huonoin kierros:           3 yhteistuloksella 0\n\n"));
 }
 
-// What command L prints for a game without a name ended on its start day.
-std::string runL() {
-    std::istringstream in("key\n");
-    std::ostringstream out;
-    Console console{in, out};
-    GameState state = kesakisa();
-    state.gameName = "";
-    writeResultsFile(console, state, [] { return testTime(6, 23, 51, 3); });
-    return out.str();
-}
-
-std::string told(const std::string& name) {
-    return "Tulokset tallennettu tiedostoon:\n" + name + "\n" + PAUSE;
-}
-
-// Games ended in the same second never replace an earlier file; the 999th
-// name is the last one tried.
+// Command L for a game without a name, ended on its start day, again and again
+// in the same second: no earlier file is replaced, and the 999th name is the
+// last one tried.
 TEST(WriteResultsFile, WritesUnderTheFirstFreeNameUpToTheLast) {
     ScratchDir dir;
-    const std::string plain = "vaskipiikkikisa_tulokset_20261206_23.51.03";
-    EXPECT_EQ(runL(), told(plain + ".txt"));
-    const std::string title = "Vaskipiikkikisa\nTulokset 6.12.2026 klo 23:40:10 - 23:51:03\n\n";
-    EXPECT_EQ(fileContents(plain + ".txt").substr(0, title.size()), title);
-    writeFile(plain + ".txt", "earlier game");
-    EXPECT_EQ(runL(), told(plain + "_2.txt"));
-    for (unsigned attempt = 3; attempt <= 998; ++attempt) {
-        writeFile(plain + "_" + std::to_string(attempt) + ".txt", "taken");
+    GameState state = kesakisa();
+    state.gameName = "";
+    const std::string name = "vaskipiikkikisa_tulokset_20261206_23.51.03";
+    for (const std::string suffix : {"", "_2", "_999", "none"}) {
+        for (unsigned taken = 3; suffix == "_999" && taken < 999; ++taken) {
+            writeFile(name + "_" + std::to_string(taken) + ".txt", "taken");
+        }
+        std::istringstream in("key\n");
+        std::ostringstream out;
+        Console console{in, out};
+        writeResultsFile(console, state, [] { return testTime(6, 23, 51, 3); });
+        EXPECT_EQ(
+            out.str(),
+            (suffix == "none" ? "Tulosten tallentaminen ei onnistunut. Ohjelma lopetetaan. \n"
+                              : "Tulokset tallennettu tiedostoon:\n" + name + suffix + ".txt\n") +
+                PAUSE);
     }
-    EXPECT_EQ(runL(), told(plain + "_999.txt"));
-    EXPECT_EQ(runL(), "Tulosten tallentaminen ei onnistunut. Ohjelma lopetetaan. \n" + PAUSE);
-    EXPECT_EQ(fileContents(plain + ".txt"), "earlier game");
-    EXPECT_EQ(filesStartingWith(plain + "_1000"), "");
+    EXPECT_EQ(fileContents(name + ".txt"), resultsFileText(state, testTime(6, 23, 51, 3)));
 }
 
 }  // namespace

@@ -2,30 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "report/results.h"
 #include "saves/saved_games.h"
 #include "support/game_run.h"
 #include "support/test_support.h"
 
-namespace {
-
 const std::string WARNING =
     "VAROITUS: Pelitilannetta ei voitu varmistaa. Tallenna peli komennolla T.\n";
 
 // A record as a save on the test clock's day writes it, of a game started then.
-std::string record(const std::string& name, const std::string& round, const std::string& rest) {
+static std::string record(const std::string& name, const std::string& round,
+                          const std::string& rest) {
     return "\n\n" + name + " (6.12.2026, kierros " + round + ")\n" + round +
            "\n6.12.2026\n19:02:44\n50\n" + rest + "\n";
 }
 
 const std::string MATTI_1 = record("Keskeytynyt peli", "1", "1\nMatti\n0\n5 \n");
-
-}  // namespace
 
 // Whatever no saved record holds stays in the file when the input ends; a save,
 // a refused name and the results file leave none.
@@ -58,8 +52,8 @@ TEST(Recovery, FailedResultsFileLeavesTheGameToResume) {
     for (unsigned attempt = 1; attempt <= 999; ++attempt) {
         writeFile(resultsFileName(testTime(), attempt), "");
     }
-    const GameRun run = playGame("Matti\n\n\n5\nL\n\n");
-    EXPECT_NE(run.output.find("Tulosten tallentaminen ei onnistunut."), std::string::npos);
+    EXPECT_NE(playGame("Matti\n\n\n5\nL\n\n").output.find("Tulosten tallentaminen ei"),
+              std::string::npos);
     EXPECT_EQ(fileContents(RECOVERY_FILE), MATTI_1);
 }
 
@@ -81,7 +75,7 @@ TEST(Recovery, WholeRecordIsMovedToTheSavedGamesAndResumed) {
         << run.output;
     EXPECT_EQ(fileContents(SAVED_GAMES_FILE), cut + "\n" + MATTI_1);
     EXPECT_EQ(filesStartingWith("vaskipiikkikisa_keskeytynyt"), "");
-    EXPECT_EQ(run.state.throwers.at(0).points, std::vector<std::uint32_t>{5});
+    EXPECT_EQ(run.state.throwers.at(0).points.at(0), 5u);
 }
 
 // A record that cannot be appended stays, and the new game is not secured over

@@ -3,20 +3,15 @@
 #include <unistd.h>
 
 #include <random>
-#include <string>
 
 #include "saves/recovery.h"
 #include "support/session.h"
 #include "support/test_support.h"
 
-namespace {
-
 const std::string MENU_PROMPT = "Valintasi (S/N/H/U/T/L): ";
 const std::string MENU_START = cp850("\nValitse: \n S = Seuraava kierros");
 const std::string WARNING =
     "VAROITUS: Pelitilannetta ei voitu varmistaa. Tallenna peli komennolla T.\n";
-
-}  // namespace
 
 // Killed at the round menu after round 2: the next start offers round 2, and J
 // shows the very standings shown before the kill.
@@ -25,12 +20,11 @@ TEST(RecoveryProcess, KilledAtTheRoundMenuResumesTheSameStandings) {
     std::string shown;
     {
         Session session;
-        ASSERT_TRUE(start(session, dir.path));
         // N typed ahead holds the write back until the program waits after it.
-        ASSERT_TRUE(send(session, "Matti\nLiisa\n\n\n5\n7\n\n3\nV\nN\n"));
-        ASSERT_TRUE(waitFor(session, "Tilanne kierroksen 2"));
-        ASSERT_TRUE(waitFor(session, MENU_PROMPT));
-        ASSERT_TRUE(waitFor(session, MENU_PROMPT));
+        ASSERT_TRUE(start(session, dir.path) &&
+                    send(session, "Matti\nLiisa\n\n\n5\n7\n\n3\nV\nN\n") &&
+                    waitFor(session, "Tilanne kierroksen 2") && waitFor(session, MENU_PROMPT) &&
+                    waitFor(session, MENU_PROMPT));
         const std::size_t from = session.output.rfind(CLEAR);
         shown = session.output.substr(from, session.output.find(MENU_START, from) - from);
     }  // SIGKILL
@@ -50,12 +44,12 @@ TEST(RecoveryProcess, KilledAtRandomInstantsLeavesNoPartialFile) {
         {
             Session session;
             ASSERT_TRUE(start(session, dir.path));
-            std::string round;  // the points of 20 throwers
+            std::string names, round;  // 20 throwers and their points
             for (char name = 'A'; name <= 'T'; ++name) {
-                send(session, std::string(5, name) + "\n");
+                names += std::string(5, name) + "\n";
                 round += "7\n";
             }
-            send(session, "\n\n" + round);
+            send(session, names + "\n\n" + round);
             ASSERT_TRUE(waitFor(session, MENU_PROMPT, 30.0));
             const int rounds = std::uniform_int_distribution<int>(5, 40)(random);
             for (int played = 1; played < rounds; ++played) {
@@ -66,8 +60,8 @@ TEST(RecoveryProcess, KilledAtRandomInstantsLeavesNoPartialFile) {
         }  // SIGKILL
         std::string header;
         GameState game;
-        EXPECT_TRUE(readRecoveryRecord(fileContents(RECOVERY_FILE), header, game)) << run;
-        EXPECT_GT(game.round, 0u);
+        EXPECT_TRUE(readRecoveryRecord(fileContents(RECOVERY_FILE), header, game) && game.round > 0)
+            << run;
     }
 }
 
@@ -77,13 +71,11 @@ TEST(RecoveryProcess, UnwritableFileWarnsOnEveryDisplay) {
     ScratchDir dir;
     ASSERT_EQ(mkdir(RECOVERY_FILE, 0777), 0);
     Session session;
-    ASSERT_TRUE(start(session, dir.path));
-    ASSERT_TRUE(send(session, "Matti\n\n\n5\n"));
+    ASSERT_TRUE(start(session, dir.path) && send(session, "Matti\n\n\n5\n"));
     EXPECT_TRUE(waitFor(session, WARNING + MENU_START));
     ASSERT_TRUE(send(session, "\n6\n"));
     EXPECT_TRUE(waitFor(session, WARNING + MENU_START));
-    ASSERT_TRUE(send(session, "T\nIlta\n\nL\n\n"));
-    EXPECT_TRUE(finish(session));
+    EXPECT_TRUE(send(session, "T\nIlta\n\nL\n\n") && finish(session));
     EXPECT_EQ(session.output.find(WARNING, session.seen), std::string::npos);
     EXPECT_EQ(session.exitStatus, 0);
     EXPECT_NE(filesStartingWith("vaskipiikkikisa_tulokset_"), "");
