@@ -1,7 +1,8 @@
 #include "saves/recovery.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "report/results.h"
 #include "saves/saved_games.h"
@@ -95,7 +96,7 @@ TEST(Recovery, UnmovableAndDamagedFilesAreNeverLost) {
         ScratchDir dir;
         const bool unmovable = c.keptAt == RECOVERY_FILE;
         if (c.keptAt != first) {  // the saved games, or the first damaged name, taken
-            ASSERT_EQ(mkdir(unmovable ? SAVED_GAMES_FILE : first.c_str(), 0777), 0);
+            ASSERT_TRUE(std::filesystem::create_directory(unmovable ? SAVED_GAMES_FILE : first));
         }
         writeFile(RECOVERY_FILE, c.bytes);
         const GameRun run = playGame("Liisa\n\n\n7\n");

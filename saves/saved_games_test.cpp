@@ -1,10 +1,12 @@
 #include "saves/saved_games.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <regex>
@@ -54,10 +56,12 @@ bool loads(int i) {
     return loaded && sameState(state, expected);
 }
 
+#ifndef _WIN32  // for the file faults only
 std::string resultsFile() {
     const std::string name = filesStartingWith("vaskipiikkikisa_tulokset_");
     return name.empty() ? "" : fileContents(name.substr(0, name.size() - 1));
 }
+#endif
 
 const std::string SAVE_FAILED = "Tallentaminen ei onnistunut. \n" + PAUSE + CLEAR;
 const std::string WRITTEN = "Tulokset tallennettu tiedostoon:\n";
@@ -151,6 +155,8 @@ TEST(SavedGames, CutOffAtEveryByteAndSavedAgain) {
     }
 }
 
+// The file faults are made with POSIX devices, pipes and file size limits.
+#ifndef _WIN32
 // A device, pipe or directory at the saved-games name, the working directory
 // removed, or a file-size limit anywhere in either file (RLIMIT_FSIZE with
 // SIGXFSZ ignored, so writes past it fail with EFBIG): nothing to resume at the
@@ -205,3 +211,4 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
     }
     signal(SIGXFSZ, handler);
 }
+#endif
