@@ -81,7 +81,7 @@ TEST(Recovery, WholeRecordIsMovedToTheSavedGamesAndResumed) {
 // A record that cannot be appended stays, and the new game is not secured over
 // it; a damaged file moves to the first free name, and the new game is secured.
 TEST(Recovery, UnmovableAndDamagedFilesAreNeverLost) {
-    const std::string first = damagedRecoveryName(1);
+    const std::string first = "vaskipiikkikisa_keskeytynyt_vioittunut.dat";
     const std::string second = "vaskipiikkikisa_keskeytynyt_vioittunut_2.dat";
     const struct {
         std::string bytes;
