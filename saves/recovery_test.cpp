@@ -3,23 +3,57 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
+#include "app/driver.h"
 #include "report/results.h"
 #include "saves/saved_games.h"
 #include "support/game_run.h"
 #include "support/test_support.h"
 
+namespace {
+
 const std::string WARNING =
     "VAROITUS: Pelitilannetta ei voitu varmistaa. Tallenna peli komennolla T.\n";
 
 // A record as a save on the test clock's day writes it, of a game started then.
-static std::string record(const std::string& name, const std::string& round,
+std::string record(const std::string& name, const std::string& round,
                           const std::string& rest) {
     return "\n\n" + name + " (6.12.2026, kierros " + round + ")\n" + round +
            "\n6.12.2026\n19:02:44\n50\n" + rest + "\n";
 }
 
 const std::string MATTI_1 = record("Keskeytynyt peli", "1", "1\nMatti\n0\n5 \n");
+
+// Input that arrives in bursts, as typed at a keyboard: while a burst lasts
+// input is waiting. `waits` holds the recovery file as it was at each wait.
+struct Keyboard : std::streambuf {
+    explicit Keyboard(std::vector<std::string> typed) : bursts(std::move(typed)) {}
+    int_type underflow() override {
+        if (bursts.empty()) {
+            return traits_type::eof();
+        }
+        waits.push_back(fileContents(RECOVERY_FILE));
+        burst = bursts.front();
+        bursts.erase(bursts.begin());
+        setg(burst.data(), burst.data(), burst.data() + burst.size());
+        return traits_type::to_int_type(burst[0]);
+    }
+    std::vector<std::string> bursts;
+    std::string burst;
+    std::vector<std::string> waits;
+};
+
+std::string playAtKeyboard(Keyboard& keyboard) {
+    std::istream in(&keyboard);
+    std::ostringstream out;
+    Console console{in, out};
+    GameState state;
+    EXPECT_EQ(runGame(console, [] { return testTime(); }, state), 0);
+    return out.str();
+}
+
+}  // namespace
 
 // Whatever no saved record holds stays in the file when the input ends; a save,
 // a refused name and the results file leave none.
@@ -110,4 +144,31 @@ TEST(Recovery, UnmovableAndDamagedFilesAreNeverLost) {
         EXPECT_EQ(fileContents(RECOVERY_FILE).find("\nLiisa\n0\n7 \n\n") != std::string::npos,
                   !unmovable);
     }
+}
+
+// Killed while it waits after round 2 (typed ahead with N), the game resumes
+// with the very standings shown before the kill.
+TEST(Recovery, SecuredBeforeEveryWaitSoAKillLosesNothingShown) {
+    ScratchDir dir;
+    Keyboard keyboard({"Matti\nLiisa\n\n\n5\n7\n\n3\nV\nN\n", "N\n"});
+    const std::string shown = playAtKeyboard(keyboard);
+    const std::size_t from = shown.rfind(CLEAR);
+    const std::string standings = shown.substr(from, shown.find(ROUND_MENU, from) - from);
+    writeFile(RECOVERY_FILE, keyboard.waits.back());
+    const GameRun run = playGame("J\n");
+    EXPECT_NE(run.output.find(", kierros 2)\n\nValitse: \n"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("\n" + standings + ROUND_MENU), std::string::npos) << run.output;
+}
+
+// With a directory at the recovery file's name every display warns until T has
+// saved the game; the game goes on and L still writes the results.
+TEST(Recovery, UnwritableFileWarnsOnEveryDisplayUntilSaved) {
+    ScratchDir dir;
+    ASSERT_TRUE(std::filesystem::create_directory(RECOVERY_FILE));
+    Keyboard keyboard({"Matti\n\n\n5\n", "\n6\n", "T\nIlta\n\nL\n\n"});
+    const std::string output = playAtKeyboard(keyboard);
+    const std::size_t saved = output.find("Pelitilanne tallennettu.");
+    EXPECT_EQ(occurrences(output.substr(0, saved), WARNING + ROUND_MENU), 2u) << output;
+    EXPECT_EQ(output.find(WARNING, saved), std::string::npos);
+    EXPECT_NE(filesStartingWith("vaskipiikkikisa_tulokset_"), "");
 }

@@ -36,7 +36,7 @@ Session::~Session() {
     }
 }
 
-bool start(Session& session, const std::string& directory) {
+bool start(Session& session) {
     int in[2];
     int out[2];
     if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0) {
@@ -50,8 +50,8 @@ bool start(Session& session, const std::string& directory) {
         setenv("LC_ALL", "C", 1);
         const char* program = std::getenv("VASKI_PROGRAM");
         // The shell splits the command into its words.
-        execl("/bin/sh", "sh", "-c", "cd \"$0\" && exec $1", directory.c_str(),
-              program != nullptr ? program : VASKI_BINARY, nullptr);
+        execl("/bin/sh", "sh", "-c", "exec $0", program != nullptr ? program : VASKI_BINARY,
+              nullptr);
         _exit(127);
     }
     close(in[0]);

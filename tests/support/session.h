@@ -16,10 +16,9 @@ struct Session {
     int exitStatus = -1;   ///< set by finish when the program exited by itself
 };
 
-/// Starts the program on pipes in `directory` with LC_ALL=C: the words of
-/// VASKI_PROGRAM when set (such as "wine /abs/path/vaskipiikkikisa.exe"), else
-/// the built program.
-bool start(Session& session, const std::string& directory = ".");
+/// Starts the program on pipes with LC_ALL=C: the words of VASKI_PROGRAM when
+/// set (such as "wine /abs/path/vaskipiikkikisa.exe"), else the built program.
+bool start(Session& session);
 
 /// Starts `command` on a new pseudo-terminal, LC_ALL=C.UTF-8 and NAME=value `setting` set.
 bool startOnTerminal(Session& session, const std::vector<std::string>& command,
