@@ -30,21 +30,21 @@ std::string operate(char op, const std::string& name) {
 
 }  // namespace
 
-// n new, a append, r read, p replace, m rename, x remove at nothing, a directory (d), a device, a
-// file ending in a cut-off line (o) or a line feed (g). New file: 0 written, 1 taken, 2 failed.
+// n new, a append, r read, p replace, m rename, x remove at nothing, a directory (d), a device,
+// a one-byte cut-off line (o) or a file ending in a line feed (g). New: 0 made, 1 taken, 2 failed.
 TEST(FilesTest, EachOperationOnWhatIsAtTheName) {
     // clang-format off
     const struct { char op; const char* name; std::string expected; } cases[] = {
-        {'n', "f", "0|" + ODD}, {'n', "o", "1|old"}, {'n', "d", "1|"}, {'n', "x/f", "2|"},
-        {'a', "f", "1|" + ODD}, {'a', "g", "1|" + ODD + ODD}, {'a', "o", "1|old\n" + ODD},
+        {'n', "f", "0|" + ODD}, {'n', "o", "1|c"}, {'n', "d", "1|"}, {'n', "x/f", "2|"},
+        {'a', "f", "1|" + ODD}, {'a', "g", "1|" + ODD + ODD}, {'a', "o", "1|c\n" + ODD},
         {'a', "d", "0|"}, {'a', DEVICE, "0|"}, {'r', "g", "1" + ODD + "|" + ODD},
         {'r', "f", "0kept|"}, {'r', "d", "0kept|"}, {'r', DEVICE, "0kept|"}, {'x', "o", "1|"},
         {'p', "o", "1d\ng\no\n|" + ODD}, {'p', "d", "0d\ng\no\n|"}, {'x', "f", "1|"},
-        {'m', "o", "1d\ng\no\n|old"}, {'m', "f", "0d\nf\no\n|" + ODD}};
+        {'m', "o", "1d\ng\no\n|c"}, {'m', "f", "0d\nf\no\n|" + ODD}};
     // clang-format on
     for (const auto& c : cases) {
         ScratchDir dir;
-        std::filesystem::create_directory("d"), writeFile("o", "old"), writeFile("g", ODD);
+        std::filesystem::create_directory("d"), writeFile("o", "c"), writeFile("g", ODD);
         EXPECT_EQ(operate(c.op, c.name), c.expected) << c.op << c.name;
     }
 }
