@@ -49,19 +49,18 @@ std::string run(const std::string& input) {
 
 }  // namespace
 
+// The screens are checked in-process; here the wiring of the program to its
+// pipes and clock, and the files it leaves, byte for byte.
 TEST(Game, PlayedSavedResumedAndEnded) {
     ScratchDir dir;
     const std::string written = "tiedostoon:\nvaskipiikkikisa_tulokset_D_T.txt\n" + PAUSE;
     // Round 2 is entered twice (H), Liisa withdraws, Eero joins and Liisa is recalled.
     expectInOrder(
         run("Matti\nLiisa\n\n\n5\n7\nN\nS\nJ\n8\nH\n\n4\nV\nU\nEero\nU\nliisa\n\nT\nIlta\n\nL\n\n"),
-        {"  Kierros 1: Liisa tuloksella 7\n", "Liisa          8       7  ", "Kierros 2 alkaa",
-         "Matti          5       4        4.50       9         4.5       0.70 \n",
-         "Eero           0       0 ", "Hänet kutsuttiin takaisin peliin.\n" + PAUSE,
+        {"  Kierros 1: Liisa tuloksella 7\n", "Hänet kutsuttiin takaisin peliin.\n" + PAUSE,
          "Anna pelille/tallennukselle nimi: Pelitilanne tallennettu.\n", written});
     expectInOrder(run("J\nS\n3\n8\n9\nT\n\nl\n\n"),
                   {"Valintasi (A/J): \n" + std::string(CLEAR) + "Tilanne kierroksen 2 jälkeen",
-                   "Kierros 3 alkaa. ", "1. Matti: 2. Liisa: 3. Eero: ",
                    "Liisa          8       7        7.50       15        7.5       0.70 \n",
                    "Valintasi (S/N/H/U/T/L): Pelitilanne tallennettu.\n", written});
     EXPECT_EQ(
@@ -71,10 +70,7 @@ TEST(Game, PlayedSavedResumedAndEnded) {
         "7 1001 8 \nEero\n0\n1001 1001 9 \n\n");
     const std::string names = filesStartingWith("vaskipiikkikisa_tulokset_");
     ASSERT_EQ(plain(names), "vaskipiikkikisa_tulokset_D_T.txt\nvaskipiikkikisa_tulokset_D_T.txt\n");
-    std::string last = names.substr(names.find('\n') + 1);
-    last.pop_back();
-    expectInOrder(plain(fileContents(last)),
-                  {"Vaskipiikkikisa: Ilta\n",
-                   "1         5      7      -        12\n"
-                   "2         4      -      -        4\n3         3      8      9        20\n"});
+    const std::size_t first = names.find('\n') + 1;
+    expectInOrder(plain(fileContents(names.substr(first, names.size() - first - 1))),
+                  {"Vaskipiikkikisa: Ilta\n", "3         3      8      9        20\n"});
 }
