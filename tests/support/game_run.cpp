@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <sstream>
 
 #include "app/driver.h"
@@ -49,6 +51,17 @@ void playDialogues(const std::vector<Dialogue>& dialogues) {
         const GameRun run = playGame(d.typed);
         EXPECT_EQ(run.exitStatus, 0);
         EXPECT_EQ(run.readsAfterEnd, 0u);
+        // Whatever was typed or planted, the terminal gets no control byte but
+        // line feeds and the clear sequence.
+        std::string shown = run.output;
+        for (std::size_t at = 0; (at = shown.find(CLEAR)) != shown.npos;) {
+            shown.erase(at, std::strlen(CLEAR));
+        }
+        EXPECT_EQ(
+            std::count_if(shown.begin(), shown.end(),
+                          [](unsigned char c) { return (c < ' ' && c != '\n') || c == 0x7F; }),
+            0)
+            << shown;
         std::string results = filesStartingWith("vaskipiikkikisa_tulokset_");
         results = results.empty() ? "" : fileContents(results.substr(0, results.size() - 1));
         const std::string seen =
