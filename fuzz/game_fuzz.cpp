@@ -4,7 +4,9 @@
 // file of an interrupted game; the rest is what the operator types.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -88,5 +90,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GameState last;
     require(saves == 0 || loadSavedGame(after.back(), SAVED_GAMES_FILE, last),
             "the game saved last can be loaded");
+    std::string shown = output;
+    for (std::size_t at = 0; (at = shown.find(CLEAR)) != std::string::npos;) {
+        shown.erase(at, std::strlen(CLEAR));
+    }
+    require(std::none_of(shown.begin(), shown.end(),
+                         [](unsigned char c) { return (c < ' ' && c != '\n') || c == 0x7F; }),
+            "no control byte reaches the terminal but line feeds and the clear sequence");
     return 0;
 }
