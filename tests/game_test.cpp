@@ -1,12 +1,14 @@
 // The built program on pipes, as a script or another program would drive it:
 // a whole game with every command, saved, resumed in a second run and ended.
+// VASKI_PROGRAM, when set, is the command that runs another build of it (such
+// as "wine-run /abs/path/vaskipiikkikisa.exe").
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <ctime>
 #include <regex>
 
-#include "support/session.h"
 #include "support/test_support.h"
 
 namespace {
@@ -36,27 +38,29 @@ void expectInOrder(const std::string& text, const std::vector<std::string>& frag
 
 // What the program showed for `input`, made plain.
 std::string run(const std::string& input) {
-    Session session;
-    EXPECT_TRUE(start(session) && send(session, input) && finish(session));
-    EXPECT_EQ(session.exitStatus, 0);
-    return plain(session.output);
+    writeFile("typed", input);
+    const char* program = std::getenv("VASKI_PROGRAM");
+    const std::string command = "cat typed | LC_ALL=C " +
+                                std::string(program != nullptr ? program : VASKI_BINARY) +
+                                " >shown";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    return plain(fileContents("shown"));
 }
 
 }  // namespace
 
+// The screens are checked in-process; here the wiring of the program to its
+// pipes and clock, and the files it leaves, byte for byte.
 TEST(Game, PlayedSavedResumedAndEnded) {
     ScratchDir dir;
     const std::string written = "tiedostoon:\nvaskipiikkikisa_tulokset_D_T.txt\n" + PAUSE;
     // Round 2 is entered twice (H), Liisa withdraws, Eero joins and Liisa is recalled.
     expectInOrder(
         run("Matti\nLiisa\n\n\n5\n7\nN\nS\nJ\n8\nH\n\n4\nV\nU\nEero\nU\nliisa\n\nT\nIlta\n\nL\n\n"),
-        {"  Kierros 1: Liisa tuloksella 7\n", "Liisa          8       7  ", "Kierros 2 alkaa",
-         "Matti          5       4        4.50       9         4.5       0.70 \n",
-         "Eero           0       0 ", "Hänet kutsuttiin takaisin peliin.\n" + PAUSE,
+        {"  Kierros 1: Liisa tuloksella 7\n", "Hänet kutsuttiin takaisin peliin.\n" + PAUSE,
          "Anna pelille/tallennukselle nimi: Pelitilanne tallennettu.\n", written});
     expectInOrder(run("J\nS\n3\n8\n9\nT\n\nl\n\n"),
                   {"Valintasi (A/J): \n" + std::string(CLEAR) + "Tilanne kierroksen 2 jälkeen",
-                   "Kierros 3 alkaa. ", "1. Matti: 2. Liisa: 3. Eero: ",
                    "Liisa          8       7        7.50       15        7.5       0.70 \n",
                    "Valintasi (S/N/H/U/T/L): Pelitilanne tallennettu.\n", written});
     EXPECT_EQ(
@@ -66,10 +70,7 @@ TEST(Game, PlayedSavedResumedAndEnded) {
         "7 1001 8 \nEero\n0\n1001 1001 9 \n\n");
     const std::string names = filesStartingWith("vaskipiikkikisa_tulokset_");
     ASSERT_EQ(plain(names), "vaskipiikkikisa_tulokset_D_T.txt\nvaskipiikkikisa_tulokset_D_T.txt\n");
-    std::string last = names.substr(names.find('\n') + 1);
-    last.pop_back();
-    expectInOrder(plain(fileContents(last)),
-                  {"Vaskipiikkikisa: Ilta\n",
-                   "1         5      7      -        12\n"
-                   "2         4      -      -        4\n3         3      8      9        20\n"});
+    const std::size_t first = names.find('\n') + 1;
+    expectInOrder(plain(fileContents(names.substr(first, names.size() - first - 1))),
+                  {"Vaskipiikkikisa: Ilta\n", "3         3      8      9        20\n"});
 }

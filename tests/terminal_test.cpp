@@ -16,7 +16,7 @@ const std::string STANDINGS = std::string("\r\n") + CLEAR + "Tilanne kierroksen 
 
 std::string mode(const Session& session) {
     termios now{};
-    tcgetattr(session.fromProgram, &now);
+    tcgetattr(session.terminal, &now);
     return std::to_string(now.c_iflag) + " " + std::to_string(now.c_oflag) + " " +
            std::to_string(now.c_lflag) + " " + std::string(now.c_cc, now.c_cc + NCCS);
 }
@@ -25,7 +25,7 @@ std::string mode(const Session& session) {
 // a moment apart.
 void pressKey(Session& shell, const std::vector<std::string>& parts) {
     termios now{};
-    for (int wait = 0; tcgetattr(shell.fromProgram, &now) == 0 && (now.c_lflag & (ICANON | ECHO));
+    for (int wait = 0; tcgetattr(shell.terminal, &now) == 0 && (now.c_lflag & (ICANON | ECHO));
          ++wait) {
         ASSERT_LT(wait, 500);
         usleep(10000);
