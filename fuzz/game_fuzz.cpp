@@ -5,6 +5,7 @@
 // the planted file lists is first loaded, saved again and loaded back.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <sstream>
@@ -133,5 +134,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GameState last;
     require(saves == 0 || loadSavedGame(after.back(), SAVED_GAMES_FILE, last),
             "the game saved last can be loaded");
+    const auto controls = std::count_if(output.begin(), output.end(),
+                                        [](unsigned char c) { return c < ' ' || c == 0x7F; });
+    require(static_cast<std::size_t>(controls) ==
+                occurrences(output, "\n") + 3 * occurrences(output, CLEAR),
+            "no control byte reaches the terminal but line feeds and the clear sequence");
     return 0;
 }

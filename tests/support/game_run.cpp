@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "app/driver.h"
@@ -75,6 +76,12 @@ void playDialogues(const std::vector<Dialogue>& dialogues) {
         const GameRun run = playGame(d.typed);
         EXPECT_EQ(run.exitStatus, 0);
         EXPECT_EQ(run.readsAfterEnd, 0u);
+        // Whatever was typed or planted, the terminal gets no control byte but
+        // line feeds and the three escapes of each clear sequence.
+        const auto controls = std::count_if(run.output.begin(), run.output.end(),
+                                            [](unsigned char c) { return c < ' ' || c == 0x7F; });
+        EXPECT_EQ(static_cast<std::size_t>(controls),
+                  occurrences(run.output, "\n") + 3 * occurrences(run.output, CLEAR));
         std::string results = filesStartingWith("vaskipiikkikisa_tulokset_");
         results = results.empty() ? "" : fileContents(results.substr(0, results.size() - 1));
         const std::string seen =

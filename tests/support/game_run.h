@@ -36,5 +36,6 @@ struct Dialogue {
     std::vector<std::string> expected;
 };
 
-/// Plays every dialogue; checks its fragments and no read after the end of input.
+/// Plays every dialogue; checks its fragments, no read after the end of input
+/// and no control byte shown but line feeds and the clear sequence.
 void playDialogues(const std::vector<Dialogue>& dialogues);

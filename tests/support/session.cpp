@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -34,19 +33,13 @@ Session::~Session() {
     }
 }
 
-bool startOnTerminal(Session& session, const std::vector<std::string>& command,
-                     const std::string& setting) {
+bool startShell(Session& session) {
     winsize size{40, 100, 0, 0};
     session.pid = forkpty(&session.terminal, nullptr, nullptr, &size);
     if (session.pid == 0) {
         setenv("LC_ALL", "C.UTF-8", 1);
-        putenv(strdup(setting.c_str()));
-        std::vector<char*> argv;
-        for (const std::string& word : command) {
-            argv.push_back(const_cast<char*>(word.c_str()));
-        }
-        argv.push_back(nullptr);
-        execvp(argv[0], argv.data());
+        setenv("PS1", "shell$ ", 1);
+        execl("/bin/bash", "bash", "--norc", "--noprofile", "--noediting", "-i", nullptr);
         _exit(127);
     }
     return session.pid > 0;
@@ -68,18 +61,4 @@ bool waitFor(Session& session, const std::string& text, double seconds) {
     }
     session.seen = at + text.size();
     return true;
-}
-
-bool finish(Session& session, double seconds) {
-    int status = 0;
-    for (int tries = 0; waitpid(session.pid, &status, WNOHANG) != session.pid; ++tries) {
-        if (tries > seconds * 50) {
-            return false;  // the destructor kills it
-        }
-        if (readSome(session, 20) < 0) {
-            usleep(20000);  // the output has ended before the program
-        }
-    }
-    session.pid = -1;
-    return WIFEXITED(status);
 }
