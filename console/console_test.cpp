@@ -20,7 +20,11 @@ TEST(Console, LinesAndThePause) {
         std::istringstream in(c.typed);
         std::ostringstream out;
         Console console{in, out, c.waitForKey};
-        std::string lines = c.lines[0] == 'P' ? (pause(console), "P") : "";
+        std::string lines;
+        if (c.lines[0] == 'P') {
+            pause(console);
+            lines = "P";
+        }
         for (std::string line; readLine(console, line);)
             lines += "[" + line + "]";
         EXPECT_TRUE(lines == c.lines && !readLine(console, lines) &&

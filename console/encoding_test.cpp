@@ -24,7 +24,8 @@ TEST(Encoding, CharacterSetOfTheLocale) {
         {"LANG", "fi_FI.UTF-8@euro", false, "UTF-8"}};  // not installed
     // clang-format on
     for (const auto& c : cases) {
-        unsetenv("LC_ALL"), unsetenv("LC_CTYPE"), unsetenv("LANG"), setenv(c.variable, c.value, 1);
+        unsetenv("LC_ALL"), unsetenv("LC_CTYPE"), unsetenv("LANG");
+        setenv(c.variable, c.value, 1);
         EXPECT_EQ(terminalCharset(c.terminal), c.charset) << c.value << c.terminal;
         EXPECT_STREQ(std::setlocale(LC_CTYPE, nullptr), "C");  // text stays byte by byte
     }

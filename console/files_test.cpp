@@ -12,7 +12,11 @@ namespace {
 // return, and the byte that ends text input on Windows.
 const std::string ODD = "a\nb\r\n\x1a\x84\n";
 // A device that takes every byte and gives none back.
-const char* const DEVICE = std::filesystem::path::preferred_separator == '\\' ? "NUL" : "/dev/null";
+#ifdef _WIN32
+const char* const DEVICE = "NUL";
+#else
+const char* const DEVICE = "/dev/null";
+#endif
 
 // Does one operation with ODD (a rename moves "g"); gives its outcome as a number, what a read
 // gave or the names a replace or rename left, then after "|" what the name holds.
@@ -44,7 +48,9 @@ TEST(FilesTest, EachOperationOnWhatIsAtTheName) {
     // clang-format on
     for (const auto& c : cases) {
         ScratchDir dir;
-        std::filesystem::create_directory("d"), writeFile("o", "c"), writeFile("g", ODD);
+        std::filesystem::create_directory("d");
+        writeFile("o", "c");
+        writeFile("g", ODD);
         EXPECT_EQ(operate(c.op, c.name), c.expected) << c.op << c.name;
     }
 }
