@@ -11,6 +11,7 @@
 #include <regex>
 
 #include "report/results.h"
+#include "saves/recovery.h"
 #include "support/game_run.h"
 #include "support/test_support.h"
 
@@ -111,7 +112,8 @@ TEST(SavedGames, CutOffAtEveryByteAndSavedAgain) {
 // A device, pipe or directory at the saved-games name, the working directory
 // removed, or a file-size limit anywhere in either file (RLIMIT_FSIZE, SIGXFSZ
 // ignored): nothing to resume at the start, the name asked once, and each of
-// two saves and the results reported written only when written whole.
+// two saves and the results reported written only when written whole, and
+// the recovery file either whole or not there.
 TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
     const std::string script = "Matti\nLiisa\n\n\n5\n7\nT\nIlta\n\nT\n\nL\n\n";
     // The game as the script leaves it: its two saves and its results file, whole.
@@ -157,6 +159,10 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
                                                   (saved < saves / 2) + (saved < saves) + 0u,
                                                   written == results, written < results}))
             << "case " << i;
+        std::string header;
+        GameState recovered;
+        const std::string recovery = fileContents(RECOVERY_FILE);
+        EXPECT_TRUE(recovery.empty() || readRecoveryRecord(recovery, header, recovered)) << i;
     }
     signal(SIGXFSZ, handler);
 }
