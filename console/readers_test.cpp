@@ -18,6 +18,7 @@ TEST(Readers, AskUntilAnAcceptableLine) {
         {'N', 1000, 50, "  \t \n", N}, {'N', 1000, 0xFFFF, "0", N + E + N},
         {'N', 1000, 7, "0x5\n1001\nabc\n-1\n4294967297\n007\n",
          N + E + N + E + N + N + E + N + E + N}, {'C', 3, 0xFFFF, "x", C + C},
+        {'R', 50, NO_RESULT, "j\n", R},  // J gives NO_RESULT itself, whatever the caller held
         {'N', 10, 10, "\n10\n", N + cp850("VIRHE: Valinnan pitää olla välillä 1 - 10.\n") + N},
         {'R', 50, 0, "51\n\nx\n J\nJ \n4294967346\n4294967296\n-5\n-0\n",
          RE + RE + RE + RE + RE + RE + RE + RE + R},
