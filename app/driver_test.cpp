@@ -1,26 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "support/game_run.h"
 #include "support/test_support.h"
 
-namespace {
-
-std::string roundHeader(const std::string& number, const std::string& max = "50") {
+static std::string roundHeader(const std::string& number, const std::string& max = "50") {
     return "Kierros " + number + " alkaa. \n" +
            cp850("Anna heittäjien pistemäärät. (0-" + max + ", J = Jätä väliin, V = Vetäydy)\n") +
            std::string(70, '-') + "\n";
 }
 
-std::string standingsTitle(const std::string& round) {
+static std::string standingsTitle(const std::string& round) {
     return CLEAR + cp850("Tilanne kierroksen " + round + " jälkeen: \n\n") +
            cp850("Nimi:          Paras:  Huonoin: Keskiarvo: Yhteensä: Mediaani: Varianssi: \n") +
            std::string(76, '-') + "\n";
 }
-
-}  // namespace
 
 TEST(Driver, FirstRoundOfANewGameByteForByte) {
     ScratchDir dir;
@@ -41,38 +34,34 @@ TEST(Driver, FirstRoundOfANewGameByteForByte) {
                   "Paras kierros:             1 yhteistuloksella 10\n"
                   "Huonoin kierros:           1 yhteistuloksella 10\n" +
                   ROUND_MENU + MENU_PROMPT + "\n");
-    EXPECT_EQ(run.exitStatus, 0);
     EXPECT_EQ(filesStartingWith("vaskipiikkikisa"), "vaskipiikkikisa_keskeytynyt.dat\n");
 }
 
 TEST(Driver, Dialogues) {
     const std::string taken = cp850("VIRHE: Kyseinen pelaaja on jo olemassa.\nAnna heittäjä ");
-    const std::string maximum = cp850(
-        "Anna maksimitulos (oletus = 50): VIRHE: Valinnan pitää olla "
-        "välillä 1 - 1000.\n");
+    const std::string maximum =
+        cp850("Anna maksimitulos (oletus = 50): VIRHE: Valinnan pitää olla välillä 1 - 1000.\n");
+    const std::string U = MENU_PROMPT + "Anna uuden pelaajan nimi: ", round3 = standingsTitle("3");
+    const std::string refused =
+        U + cp850("Kyseinen pelaaja on jo olemassa. Pelaajaa ei lisätty.\n") + PAUSE;
+    // clang-format off
     const std::vector<Dialogue> dialogues = {
-        {"set-up: names trimmed, a short name taken ignoring the case of a to z, maximum from 1",
-         "",
+        {"set-up: names trimmed, short names taken ignoring the case of a to z, maximum from 1", "",
          cp850("  Matti  \nMATTI\nÄijä\näijä\nPunainen Joukkue\npunainen joukku\n"
                "PUNAINEN JOUKKUE 2\nPunainen Jouk\n\n0\n1001\n1\n1\n0\n1\n1\n0\n"),
          {"2: " + taken + "2: ", "5: " + taken + "5: " + taken + "5: ", "6: \n" + maximum + maximum,
           roundHeader("1", "1") +
               cp850("1. Matti: 2. Äijä: 3. äijä: 4. Punainen Joukku: 5. Punainen Jouk: ") + CLEAR,
           ROUND_MENU + MENU_PROMPT + "\n", ENDS}},
-        {"round menu: S, s, blank and empty start the next round, other answers ask again",
-         "",
+        {"round menu: S, s, blank and empty start the next round, other answers ask again", "",
          "Matti\n\n\n5\nx\nSS\nhh\nsuu\n  s  \n6\n   \n7\n\n8\nS\n",
-         {MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + "\n\n" +
-              roundHeader("2"),
+         {MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + "\n\nKierros 2 ",
           MENU_PROMPT + "\n\n" + roundHeader("5") + "1. Matti: \n", ENDS}},
-        {"H down to round 0 keeps the withdrawal, and at round 0 asks again",
-         "",
+        {"H down to round 0 keeps the withdrawal, and at round 0 asks again", "",
          "Matti\nLiisa\n\n\n5\n6\n\n7\nv\nh\nH\nh\n\n9\n",
-         {standingsTitle("1"), standingsTitle("0"),
-          MENU_PROMPT + MENU_PROMPT + "\n\n" + roundHeader("1") +
-              "1. Matti: " + standingsTitle("1") + "Matti          9       9 "}},
-        {"a withdrawal and a skip under the maximum 1000; Pekka keeps his number 3",
-         "",
+         {standingsTitle("1"), standingsTitle("0"), MENU_PROMPT + MENU_PROMPT + "\n\n" +
+          roundHeader("1") + "1. Matti: " + standingsTitle("1") + "Matti          9       9 "}},
+        {"a withdrawal and a skip under the maximum 1000; Pekka keeps his number 3", "",
          "Matti\nLiisa\nPekka\n\n1000\n1001\n1000\nv\nJ\n\n1\n2\n",
          {roundHeader("1", "1000") +
               "1. Matti: " + cp850("VIRHE: Tuloksen pitää olla välillä 0 - 1000 (tai J tai V).\n") +
@@ -80,8 +69,7 @@ TEST(Driver, Dialogues) {
           roundHeader("2", "1000") + "1. Matti: 3. Pekka: ", "Matti          1000    1 ",
           "Liisa          0       0 ", "Pekka          2       2 "}},
         {"N prints the history and the menu below the screen; U shows the standings again "
-         "(also when the input ends at the name); L ends after the pause",
-         "",
+         "(also when the input ends at the name); L ends after the pause", "",
          "Anna\nEero\nJo\n\n\n45\n30\nJ\n\n20\n45\n45\nn\nu\nLiisa\nl\nkey\n",
          {MENU_PROMPT + "\n" + std::string(65, '-') + "\n\nEdellisten kierrosten tulokset: \n" +
               cp850("Kierros   Anna  Eero  Jo     Yhteensä\n") + std::string(38, '-') +
@@ -92,20 +80,26 @@ TEST(Driver, Dialogues) {
           MENU_PROMPT + "Tulokset tallennettu tiedostoon:\n" +
               "vaskipiikkikisa_tulokset_20261206_19.02.44.txt\n" + PAUSE,
           ENDS}},
+        {"U: a name taken by its first 15 bytes, by a short name ending in a blank, and a blank "
+         "one refused; a withdrawn thrower recalled; the last refusal's pause meets the end", "",
+         "Pekka\nPunaiset Ketut Oy\n\n\n5\n4\n\nv\n4\n\n4\nu\n  Liisa  \nu\n \t \nkey\nu\n"
+         "punaiset ketut\nkey\nu\nPunaiset Ketut Ry\nkey\nu\nPEKKA \nkey\n\n1\n2\n3\nu\nliisa",
+         {U + round3, U + cp850("Pelaajaa ei lisätty.\n") + PAUSE + round3, refused + round3,
+          refused + round3, U + cp850("Kyseinen pelaaja oli vetäytynyt pelistä. Hänet kutsuttiin "
+          "takaisin peliin.\n") + PAUSE + round3, "1. Pekka: 2. Punaiset Ketut : 3. Liisa: ",
+          refused + "\n", ENDS}},
     };
+    // clang-format on
     playDialogues(dialogues);
-    // However early the input ends, the game stops at once with status 0 and
-    // one line end, having read nothing more, with every record whole.
-    ScratchDir dir;
+    // However early the input ends, the game stops at once, status 0 and one line end, having read
+    // nothing more, every record whole; each cut in a fresh directory, as a recovery file is left.
     for (const Dialogue& d : dialogues) {
         for (std::size_t cut = 0; cut != std::string::npos; cut = d.typed.find('\n', cut + 1)) {
+            ScratchDir dir;
             const GameRun part = playGame(d.typed.substr(0, cut));
             EXPECT_TRUE(part.exitStatus == 0 && part.output.back() == '\n' &&
-                        part.readsAfterEnd == 0)
+                        part.readsAfterEnd == 0 && isPlayable(part.state))
                 << d.what << cut;
-            for (const ThrowerRecord& thrower : part.state.throwers) {
-                EXPECT_EQ(thrower.points.size(), part.state.round) << d.what << cut;
-            }
         }
     }
 }

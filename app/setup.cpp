@@ -29,7 +29,8 @@ bool setUpGame(Console& console, GameState& state) {
         if (!ask(console, prompt, line)) {
             return false;
         }
-        std::string name = trimmed(line);
+        // Control bytes are made harmless before the name is compared or shown.
+        const std::string name = withoutControlBytes(trimmed(line));
         if (isBlank(name)) {
             break;
         }

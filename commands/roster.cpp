@@ -40,7 +40,8 @@ bool addOrRecallThrower(Console& console, GameState& state) {
     if (!ask(console, "Anna uuden pelaajan nimi: ", line)) {
         return false;
     }
-    const std::string name = trimmed(line);
+    // Control bytes are made harmless before the name is looked up or shown.
+    const std::string name = withoutControlBytes(trimmed(line));
     if (isBlank(name)) {
         console.out << "Pelaajaa ei lis\x84tty.\n";
         pause(console);

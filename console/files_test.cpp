@@ -1,7 +1,6 @@
 #include "console/files.h"
 
 #include <filesystem>
-#include <string>
 
 #include <gtest/gtest.h>
 
@@ -11,8 +10,7 @@ namespace {
 
 // Bytes that a text-mode file layer would change: line ends, a carriage
 // return, and the byte that ends text input on Windows.
-const std::string ODD_BYTES = "a\nb\r\n\x1a\x84\n";
-
+const std::string ODD = "a\nb\r\n\x1a\x84\n";
 // A device that takes every byte and gives none back.
 #ifdef _WIN32
 const char* const DEVICE = "NUL";
@@ -20,61 +18,39 @@ const char* const DEVICE = "NUL";
 const char* const DEVICE = "/dev/null";
 #endif
 
-TEST(FilesTest, NewFileHoldsExactlyItsBytesAndNeverTakesAnExistingName) {
-    ScratchDir dir;
-    EXPECT_EQ(writeNewFile("new", ODD_BYTES), NewFileResult::Written);
-    EXPECT_EQ(fileContents("new"), ODD_BYTES);
-    writeFile("old", "old\n");
-    std::filesystem::create_directory("folder");
-    EXPECT_EQ(writeNewFile("old", "x"), NewFileResult::NameTaken);
-    EXPECT_EQ(writeNewFile("folder", "x"), NewFileResult::NameTaken);
-    EXPECT_EQ(fileContents("old"), "old\n");
-    EXPECT_EQ(writeNewFile("missing/new", "x"), NewFileResult::Failed);
-}
-
-TEST(FilesTest, AppendKeepsBytesAndEndsACutOffLineFirst) {
-    ScratchDir dir;
-    ASSERT_TRUE(appendToFile("saves", ODD_BYTES));
-    ASSERT_TRUE(appendToFile("saves", "x\n"));
-    EXPECT_EQ(fileContents("saves"), ODD_BYTES + "x\n");
-    writeFile("cut", "record cut off");
-    ASSERT_TRUE(appendToFile("cut", "\n\nnext\n"));
-    EXPECT_EQ(fileContents("cut"), "record cut off\n\n\nnext\n");
-    std::filesystem::create_directory("folder");
-    EXPECT_FALSE(appendToFile("folder", "x\n"));
-    EXPECT_FALSE(appendToFile(DEVICE, "x\n"));
-}
-
-TEST(FilesTest, ReadingGivesEveryByteAndRefusesWhatIsNoFile) {
-    ScratchDir dir;
-    writeFile("saves", ODD_BYTES);
+// Does one operation with ODD (a rename moves "g"); gives its outcome as a number, what a read
+// gave or the names a replace or rename left, then after "|" what the name holds.
+std::string operate(char op, const std::string& name) {
     std::string bytes = "kept";
-    ASSERT_TRUE(readWholeFile("saves", bytes));
-    EXPECT_EQ(bytes, ODD_BYTES);
-    bytes = "kept";
-    std::filesystem::create_directory("folder");
-    EXPECT_FALSE(readWholeFile("missing", bytes));
-    EXPECT_FALSE(readWholeFile("folder", bytes));
-    EXPECT_FALSE(readWholeFile(DEVICE, bytes));
-    EXPECT_EQ(bytes, "kept");
-}
-
-TEST(FilesTest, ReplacedWholeRenamedOnlyToAFreeNameAndRemoved) {
-    ScratchDir dir;
-    writeFile("state", "old\n");
-    ASSERT_TRUE(replaceFile("state", ODD_BYTES));
-    EXPECT_EQ(fileContents("state"), ODD_BYTES);
-    std::filesystem::create_directory("folder");
-    EXPECT_FALSE(replaceFile("folder", "x"));
-    EXPECT_EQ(filesStartingWith(""), "folder\nstate\n");  // no temporary file left
-    writeFile("taken", "kept\n");
-    EXPECT_EQ(renameToNewName("state", "taken"), NewFileResult::NameTaken);
-    EXPECT_EQ(fileContents("taken"), "kept\n");
-    EXPECT_EQ(renameToNewName("state", "free"), NewFileResult::Written);
-    EXPECT_EQ(fileContents("free"), ODD_BYTES);
-    EXPECT_TRUE(removeFile("free"));
-    EXPECT_TRUE(removeFile("free"));
-    EXPECT_EQ(filesStartingWith(""), "folder\ntaken\n");
+    const int outcome = op == 'n'   ? int(writeNewFile(name, ODD))
+                        : op == 'a' ? appendToFile(name, ODD)
+                        : op == 'r' ? readWholeFile(name, bytes)
+                        : op == 'p' ? replaceFile(name, ODD)
+                        : op == 'm' ? int(renameToNewName("g", name))
+                                    : removeFile(name);
+    const std::string left = op == 'p' || op == 'm' ? filesStartingWith("") : "";
+    return std::to_string(outcome) + (op == 'r' ? bytes : left) + "|" + fileContents(name);
 }
 
 }  // namespace
+
+// n new, a append, r read, p replace, m rename, x remove at nothing, a directory (d), a device,
+// a one-byte cut-off line (o) or a file ending in a line feed (g). New: 0 made, 1 taken, 2 failed.
+TEST(FilesTest, EachOperationOnWhatIsAtTheName) {
+    // clang-format off
+    const struct { char op; const char* name; std::string expected; } cases[] = {
+        {'n', "f", "0|" + ODD}, {'n', "o", "1|c"}, {'n', "d", "1|"}, {'n', "x/f", "2|"},
+        {'a', "f", "1|" + ODD}, {'a', "g", "1|" + ODD + ODD}, {'a', "o", "1|c\n" + ODD},
+        {'a', "d", "0|"}, {'a', DEVICE, "0|"}, {'r', "g", "1" + ODD + "|" + ODD},
+        {'r', "f", "0kept|"}, {'r', "d", "0kept|"}, {'r', DEVICE, "0kept|"}, {'x', "o", "1|"},
+        {'p', "o", "1d\ng\no\n|" + ODD}, {'p', "d", "0d\ng\no\n|"}, {'x', "f", "1|"},
+        {'m', "o", "1d\ng\no\n|c"}, {'m', "f", "0d\nf\no\n|" + ODD}};
+    // clang-format on
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        std::filesystem::create_directory("d");
+        writeFile("o", "c");
+        writeFile("g", ODD);
+        EXPECT_EQ(operate(c.op, c.name), c.expected) << c.op << c.name;
+    }
+}

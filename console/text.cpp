@@ -18,6 +18,16 @@ std::string trimmed(std::string text) {
     return text;
 }
 
+std::string withoutControlBytes(std::string text) {
+    for (char& c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            c = '?';
+        }
+    }
+    return text;
+}
+
 std::string upperCased(std::string text) {
     for (char& c : text) {
         if (c >= 'a' && c <= 'z') {

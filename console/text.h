@@ -13,6 +13,12 @@ bool isBlank(const std::string& text);
 /// The text without leading and trailing whitespace.
 std::string trimmed(std::string text);
 
+/// The text with every control byte (0x00 to 0x1F and 0x7F) made '?', so a
+/// name from the keyboard or a file cannot move the cursor, clear the screen
+/// or send the terminal any other command when shown. Every other byte, the
+/// Finnish letters included, stays; the length never changes.
+std::string withoutControlBytes(std::string text);
+
 /// The text with a to z made capitals; every other byte, the Finnish letters
 /// included, stays as it is.
 std::string upperCased(std::string text);

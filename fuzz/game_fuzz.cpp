@@ -1,16 +1,22 @@
 // Whole games over arbitrary console bytes, each in a fresh working directory
 // with a fixed clock. An input starting with "#file\n" plants the bytes up to
 // "#play\n" as the saved-games file, then "#recovery\n" likewise the recovery
-// file of an interrupted game; the rest is what the operator types.
+// file of an interrupted game; the rest is what the operator types. Every game
+// the planted file lists is first loaded, saved again and loaded back.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/driver.h"
+#include "console/text.h"
 #include "report/results.h"
+#include "saves/dialogs.h"
+#include "saves/record_reader.h"
 #include "saves/recovery.h"
 #include "saves/saved_games.h"
 #include "support/test_support.h"
@@ -19,6 +25,44 @@ const std::string PLAY_MARK = "#play\n";
 // Every display walks every round, so longer saved games take seconds under the
 // sanitizers; the saved-games target loads them without playing them.
 constexpr std::uint32_t MOST_ROUNDS_PLAYED = 2000;
+
+// A game in progress that a load either replaces whole or leaves alone.
+const GameState IN_PROGRESS{
+    {thrower("Liisa", {40, NO_RESULT}, true)}, 2, 40, "Kesken", "1.2.2025", "18:00:00"};
+
+// What saving a loaded game again must keep, whatever bytes its name and date
+// lines held: the rounds, the maximum and every thrower's points and flag.
+static GameState kept(GameState game) {
+    game.gameName = game.startDate = game.startTime = "";
+    for (ThrowerRecord& thrower : game.throwers) {
+        thrower.name.clear();
+    }
+    return game;
+}
+
+// Loads a listed game over a game in progress and saves it again; gives the
+// rounds it holds, 0 when it does not load.
+static std::uint32_t checkLoad(const std::string& entry) {
+    GameState state = IN_PROGRESS;
+    if (!loadSavedGame(entry, SAVED_GAMES_FILE, state)) {
+        require(sameState(state, IN_PROGRESS), "a failed load leaves the game as it was");
+        return 0;
+    }
+    require(isPlayable(state) && state.round <= MOST_SAVED_ROUNDS &&
+                state.gameName == IN_PROGRESS.gameName,
+            "a load gives one valid entry per round, at most a million rounds, and no name");
+    // A resumed game saved again must come back whole, or it would be lost the
+    // second time it is saved.
+    state.gameName = gameNameOfEntry(entry);
+    std::vector<std::string> games;
+    GameState back = IN_PROGRESS;
+    require(appendSavedGame(state, "1.1.2027", "again") && listSavedGames("again", games) &&
+                games == std::vector<std::string>{savedGameHeader(state, "1.1.2027")} &&
+                loadSavedGame(games[0], "again", back) && sameState(kept(back), kept(state)),
+            "a loaded game saved again is listed once under its header and loads as it was");
+    std::remove("again");
+    return state.round;
+}
 
 // Plants the file `name` when the input starts with `mark`; gives the rest.
 static std::string planted(const std::string& input, const std::string& mark, const char* name) {
@@ -42,11 +86,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool tooLong =
         readRecoveryRecord(recoveryBefore, header, longest) && longest.round > MOST_ROUNDS_PLAYED;
     std::vector<std::string> before;
-    listSavedGames(SAVED_GAMES_FILE, before);
+    require(listSavedGames(SAVED_GAMES_FILE, before) == !before.empty(),
+            "the list's flag tells whether it holds games");
     for (const std::string& entry : before) {
-        tooLong = tooLong || (loadSavedGame(entry, SAVED_GAMES_FILE, longest) &&
-                              longest.round > MOST_ROUNDS_PLAYED);
+        require(!isBlank(entry) && trimmed(entry) == entry, "a listed game is a trimmed line");
+        tooLong = checkLoad(entry) > MOST_ROUNDS_PLAYED || tooLong;
     }
+    checkLoad("Ei tallennettu (1.1.2000, kierros 0)");
     if (tooLong) {
         return 0;
     }
@@ -88,5 +134,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GameState last;
     require(saves == 0 || loadSavedGame(after.back(), SAVED_GAMES_FILE, last),
             "the game saved last can be loaded");
+    const auto controls = std::count_if(output.begin(), output.end(),
+                                        [](unsigned char c) { return c < ' ' || c == 0x7F; });
+    require(static_cast<std::size_t>(controls) ==
+                occurrences(output, "\n") + 3 * occurrences(output, CLEAR),
+            "no control byte reaches the terminal but line feeds and the clear sequence");
     return 0;
 }

@@ -10,25 +10,17 @@ namespace {
 
 constexpr std::uint32_t X = NO_RESULT;
 
-// Started 6.12.2026 at 23:40:10; Åsa withdrew in round 2, Jöns skipped round 1,
-// and nobody scored above 0 in round 3.
-GameState kesakisa() {
-    GameState state;
-    state.throwers = {thrower("Anna", {45, 20, 0}), thrower("Eero", {30, 45, 0}),
-                      thrower(cp850("Jöns Ståhl"), {X, 45, X}),
-                      thrower(cp850("Åsa Öberg-Jäävuori"), {10, X, X}, true)};
-    state.round = 3;
-    state.gameName = cp850("Äänekosken kesäkisa");
-    state.startDate = "6.12.2026";
-    state.startTime = "23:40:10";
-    return state;
-}
-
-const LocalTime END = testTime(7, 0, 31, 52);
+// Åsa withdrew in round 2, Jöns skipped round 1, and nobody scored above 0 in round 3.
+// clang-format off
+const GameState KESAKISA{{thrower("Anna", {45, 20, 0}), thrower("Eero", {30, 45, 0}),
+    thrower(cp850("Jöns Ståhl"), {X, 45, X}),
+    thrower(cp850("Åsa Öberg-Jäävuori"), {10, X, X}, true)}, 3, DEFAULT_MAX_SCORE,
+    cp850("Äänekosken kesäkisa"), "6.12.2026", "23:40:10"};
+// clang-format on
 
 TEST(ResultsFileText, WholeFileOfAGameEndedAfterMidnight) {
     EXPECT_EQ(
-        resultsFileText(kesakisa(), END),
+        resultsFileText(KESAKISA, testTime(7, 0, 31, 52)),
         latin1("Vaskipiikkikisa: Äänekosken kesäkisa\n"
                "Tulokset 6.12.2026 klo 23:40:10 - 7.12.2026 klo 00:31:52\n\n"
                "Kierros   Anna  Eero  Jöns Ståhl  Åsa Öberg-Jäävu     Yhteensä\n" +
@@ -57,18 +49,16 @@ TEST(ResultsFileText, WholeFileOfAGameEndedAfterMidnight) {
                "Huonoin kierros:           3 yhteistuloksella 0\n\n"));
 }
 
-// Command L for a game without a name, ended on its start day, again and again
-// in the same second: no earlier file is replaced, and the 999th name is the
-// last one tried.
+// Command L for a game without a name, again and again in the same second: no
+// earlier file is replaced, and the 999th name is the last one tried.
 TEST(WriteResultsFile, WritesUnderTheFirstFreeNameUpToTheLast) {
     ScratchDir dir;
-    GameState state = kesakisa();
+    GameState state = KESAKISA;
     state.gameName = "";
     const std::string name = "vaskipiikkikisa_tulokset_20261206_23.51.03";
     for (const std::string suffix : {"", "_2", "_999", "none"}) {
-        for (unsigned taken = 3; suffix == "_999" && taken < 999; ++taken) {
+        for (unsigned taken = 3; suffix == "_999" && taken < 999; ++taken)
             writeFile(name + "_" + std::to_string(taken) + ".txt", "taken");
-        }
         std::istringstream in("key\n");
         std::ostringstream out;
         Console console{in, out};

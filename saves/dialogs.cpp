@@ -45,8 +45,11 @@ bool saveGame(Console& console, GameState& state, const std::string& fileName, c
         if (!ask(console, "Anna pelille/tallennukselle nimi: ", line)) {
             return false;
         }
-        // Kept as typed: blanks around the name go into the header line.
-        state.gameName = line;
+        // Kept as typed: blanks around the name go into the header line. Only
+        // its control bytes are replaced, once a line of whitespace is refused.
+        if (!isBlank(line)) {
+            state.gameName = withoutControlBytes(line);
+        }
     }
     const bool appended = appendSavedGame(state, dateStamp(clock()), fileName);
     if (saved != nullptr) {

@@ -62,3 +62,25 @@ TEST(Dialogs, SavingAndResuming) {
           "\n\n  Peli (A)   (6.12.2026, kierros 1)\n"}},
     });
 }
+
+TEST(Dialogs, ControlBytesInNamesAreShownAsQuestionMarks) {
+    using namespace std::string_literals;
+    playDialogues({
+        {"typed names trimmed, then each control byte made ?, before any comparison",
+         "",
+         "\t Mat\x1bti\x7f \nmat\x07ti\0\n\0Liisa\n\n\n5\n7\n"
+         "U\nMAT\tTI\x1b\n\nU\n Ee\x1b]0;X\x07ro \nT\n\t Il\0ta\x7f\n\nL\n\n"s,
+         {cp850("Anna heittäjä 2: VIRHE: Kyseinen pelaaja on jo olemassa.\nAnna heittäjä 2: "),
+          cp850("Kyseinen pelaaja on jo olemassa. Pelaajaa ei lisätty.\n"), "\f",
+          "\n\n? Il?ta? (6.12.2026, kierros 1)\n1\n6.12.2026\n19:02:44\n50\n3\nMat?ti?\n0\n5 \n"
+          "?Liisa\n0\n7 \nEe?]0;X?ro\n0\n1001 \n\n"}},
+        {"a planted header and name holding ESC and BEL: listed, chosen, resumed, saved again",
+         ILTA + "\n\n\x1b]0;X\x07Ilta (6.12.2026, kierros 2)\n2\n5.12.2026\n19:05:12\n50\n1\n"
+                "\x1b[2JMat\x07ti\x7f\n0\n5 1001 \n\n",
+         "J\n2\nT\n\nL\n\n",
+         {"  2: ?]0;X?Ilta (6.12.2026, kierros 2)\nValintasi: "s + CLEAR + "Tilanne kierroksen 2",
+          "\f",
+          "\n\n?]0;X?Ilta (6.12.2026, kierros 2)\n2\n5.12.2026\n19:05:12\n50\n1\n"
+          "?[2JMat?ti?\n0\n5 1001 \n\n"}},
+    });
+}

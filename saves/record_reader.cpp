@@ -53,6 +53,9 @@ bool readThrower(Reader& reader, std::int64_t rounds, ThrowerRecord& thrower) {
     if (reader.failed || isBlank(shortName(thrower))) {
         return false;
     }
+    // Checked as read, so a name of carriage returns stays refused; held, the
+    // name has no control byte left to reach the terminal.
+    thrower.name = withoutControlBytes(thrower.name);
     for (std::int64_t round = 0; round < rounds; ++round) {
         const std::int64_t entry = reader.number();
         if (reader.failed || !isStoredEntry(entry)) {

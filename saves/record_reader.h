@@ -18,5 +18,5 @@ constexpr std::int64_t MOST_SAVED_ROUNDS = 1000000;
 /// otherwise leaves `state` untouched. Refuses what no save writes: a negative
 /// or missing count, more than MOST_SAVED_ROUNDS rounds, a maximum outside 1
 /// to 1000, a thrower name whose first 15 characters are blank, points above
-/// 1000 other than NO_RESULT.
+/// 1000 other than NO_RESULT. The control bytes of a name are made '?'.
 bool readSavedGameBody(const std::string& text, GameState& state);

@@ -86,7 +86,7 @@ Recovery takeOverRecovery(Console& console, const std::string& savedGamesFile) {
         removeFile(RECOVERY_FILE);
         console.out << "Edellinen peli j\x84i kesken. Sen tilanne tallennettiin, ja sit\x84 voi "
                        "jatkaa valinnalla J:\n  "
-                    << trimmed(header) << "\n\n";
+                    << withoutControlBytes(trimmed(header)) << "\n\n";
     }
     return recovery;
 }

@@ -9,26 +9,27 @@
 #include "support/game_run.h"
 #include "support/test_support.h"
 
+namespace {
+
 const std::string WARNING =
     "VAROITUS: Pelitilannetta ei voitu varmistaa. Tallenna peli komennolla T.\n";
 
 // A record as a save on the test clock's day writes it, of a game started then.
-static std::string record(const std::string& name, const std::string& round,
-                          const std::string& rest) {
+std::string record(const std::string& name, const std::string& round, const std::string& rest) {
     return "\n\n" + name + " (6.12.2026, kierros " + round + ")\n" + round +
            "\n6.12.2026\n19:02:44\n50\n" + rest + "\n";
 }
 
 const std::string MATTI_1 = record("Keskeytynyt peli", "1", "1\nMatti\n0\n5 \n");
 
+}  // namespace
+
 // Whatever no saved record holds stays in the file when the input ends; a save,
 // a refused name and the results file leave none.
 TEST(Recovery, WrittenAfterEveryChangeAndRemovedOnceTheGameIsKeptElsewhere) {
     const std::string withLiisa = record("Ilta", "1", "2\nMatti\n0\n5 \nLiisa\n0\n1001 \n");
-    const struct {
-        const char* script;
-        std::string file;  // empty: no recovery file
-    } cases[] = {
+    // clang-format off
+    const struct { const char* script; std::string file; } cases[] = {
         {"Matti\n\n\n5\n", MATTI_1},
         {"Matti\n\n\n", ""},
         {"Matti\n\n\n5\nT\nIlta\n\n", ""},
@@ -36,8 +37,8 @@ TEST(Recovery, WrittenAfterEveryChangeAndRemovedOnceTheGameIsKeptElsewhere) {
         {"Matti\n\n\n5\nT\nIlta\n\nU\nLiisa\n", withLiisa},
         {"Matti\n\n\n5\nT\nIlta\n\nU\nmatti\n\n", ""},
         {"Matti\nLiisa\n\n\n5\nV\nT\nIlta\n\nU\nLiisa\n", withLiisa},  // the pause meets the end
-        {"Matti\n\n\n5\n\n6\nL\n\n", ""},
-    };
+        {"Matti\n\n\n5\n\n6\nL\n\n", ""}};
+    // clang-format on
     for (const auto& c : cases) {
         ScratchDir dir;
         playGame(c.script);
@@ -83,15 +84,11 @@ TEST(Recovery, WholeRecordIsMovedToTheSavedGamesAndResumed) {
 TEST(Recovery, UnmovableAndDamagedFilesAreNeverLost) {
     const std::string first = "vaskipiikkikisa_keskeytynyt_vioittunut.dat";
     const std::string second = "vaskipiikkikisa_keskeytynyt_vioittunut_2.dat";
-    const struct {
-        std::string bytes;
-        std::string keptAt;
-    } cases[] = {
-        {MATTI_1, RECOVERY_FILE},
-        {MATTI_1.substr(0, MATTI_1.size() - 1), second},
-        {MATTI_1 + "x", first},
-        {"\n\n \n" + MATTI_1.substr(42), second},
-    };
+    // clang-format off
+    const struct { std::string bytes, keptAt; } cases[] = {
+        {MATTI_1, RECOVERY_FILE}, {MATTI_1.substr(0, MATTI_1.size() - 1), second},
+        {MATTI_1 + "x", first}, {"\n\n \n" + MATTI_1.substr(42), second}};
+    // clang-format on
     for (const auto& c : cases) {
         ScratchDir dir;
         const bool unmovable = c.keptAt == RECOVERY_FILE;
@@ -110,4 +107,21 @@ TEST(Recovery, UnmovableAndDamagedFilesAreNeverLost) {
         EXPECT_EQ(fileContents(RECOVERY_FILE).find("\nLiisa\n0\n7 \n\n") != std::string::npos,
                   !unmovable);
     }
+}
+
+// Killed while it waits after round 2 (typed ahead with N), the game is
+// resumed as it was shown; with a directory at the file's name every display
+// warns until T has saved the game, and L still writes the results.
+TEST(Recovery, SecuredBeforeEveryWaitOrWarnedOfOnEveryDisplay) {
+    ScratchDir dir;
+    const GameRun shown = playGame("Matti\nLiisa\n\n\n5\n7\n\n3\nV\nN\n|N\n");
+    EXPECT_EQ(shown.recoveryAtWaits.at(1),
+              record("Keskeytynyt peli", "2", "2\nMatti\n0\n5 3 \nLiisa\n1\n7 1001 \n"));
+    ScratchDir unwritable;
+    ASSERT_TRUE(std::filesystem::create_directory(RECOVERY_FILE));
+    const std::string output = playGame("Matti\n\n\n5\n|\n6\n|T\nIlta\n\nL\n\n").output;
+    const std::size_t saved = output.find("Pelitilanne tallennettu.");
+    EXPECT_EQ(occurrences(output.substr(0, saved), WARNING + ROUND_MENU), 2u) << output;
+    EXPECT_EQ(output.find(WARNING, saved), std::string::npos);
+    EXPECT_NE(filesStartingWith("vaskipiikkikisa_tulokset_"), "");
 }

@@ -28,7 +28,7 @@ Lines splitLines(const std::string& bytes) {
 }
 
 // The index of the line after the header of the first record from line `from`
-// on whose trimmed header equals the trimmed entry; npos when none does. A
+// on whose header, as listed, equals the trimmed entry; npos when none does. A
 // header is the first non-blank line after one or more blank lines.
 std::size_t findRecord(const std::vector<std::string>& lines, const std::string& entry,
                        std::size_t from) {
@@ -44,7 +44,7 @@ std::size_t findRecord(const std::vector<std::string>& lines, const std::string&
         if (at >= lines.size()) {
             return std::string::npos;
         }
-        if (trimmed(lines[at++]) == wanted) {
+        if (withoutControlBytes(trimmed(lines[at++])) == wanted) {
             return at;
         }
     }
@@ -116,7 +116,7 @@ bool listSavedGames(const std::string& fileName, std::vector<std::string>& saved
             ++at;
         }
         if (at < lines.size()) {
-            savedGames.push_back(trimmed(lines[at++]));
+            savedGames.push_back(withoutControlBytes(trimmed(lines[at++])));
         }
     }
     return !savedGames.empty();

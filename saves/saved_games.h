@@ -17,8 +17,9 @@ std::string savedGameHeader(const GameState& state, const std::string& saveDate)
 /// and a closing empty line.
 std::string savedGameRecord(const GameState& state, const std::string& saveDate);
 
-/// The trimmed header line of every record, in file order. When the file can
-/// be read, `savedGames` is refilled; true when it lists at least one game.
+/// The header line of every record, trimmed and with its control bytes made
+/// '?', in file order. When the file can be read, `savedGames` is refilled;
+/// true when it lists at least one game.
 bool listSavedGames(const std::string& fileName, std::vector<std::string>& savedGames);
 
 /// Appends the record of the game, saved on `saveDate`, to the file. True only
@@ -26,7 +27,7 @@ bool listSavedGames(const std::string& fileName, std::vector<std::string>& saved
 bool appendSavedGame(const GameState& state, const std::string& saveDate,
                      const std::string& fileName);
 
-/// Loads the first record whose trimmed header equals the trimmed entry and
+/// Loads the first record whose header, as listed, equals the trimmed entry and
 /// that reads whole: round, start date and time, maximum score and throwers.
 /// When no such record is found (missing, cut off, or holding values no save
 /// can write) `state` is left untouched and the result is false.

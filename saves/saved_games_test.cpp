@@ -8,10 +8,10 @@
 #include <unistd.h>
 #endif
 
-#include <algorithm>
 #include <regex>
-#include <sstream>
 
+#include "report/results.h"
+#include "saves/recovery.h"
 #include "support/game_run.h"
 #include "support/test_support.h"
 
@@ -22,25 +22,32 @@ GameState game(const std::string& name, std::uint32_t round, std::uint32_t maxSc
     return GameState{std::move(throwers), round, maxScore, cp850(name), "6.12.2026", "19:05:12"};
 }
 
-// Three games as saves write them; Ilta after round 2, Matti skipped and Liisa
-// withdrew. Names that begin with digits give a cut-off record the chance to
-// read the next record's header as one of its numbers.
-const std::pair<GameState, const char*> SAVES[] = {
-    {game("Ilta", 2, 50, {thrower("Matti", {5, 1001}), thrower("Liisa", {7, 1001}, true)}),
-     "6.12.2026"},
-    {game("2026 Kesä", 3, 100,
-          {thrower("Åsa", {100, 0, 45}), thrower("Ville-äijä", {1001, 3, 99})}),
-     "7.12.2026"},
-    {game("7 veljestä", 1, 10, {thrower("Eero", {10})}), "8.12.2026"},
-};
-const GameState& ILTA = SAVES[0].first;
+// Three games as saved on 7.12.2026; Ilta after round 2, Matti skipped and
+// Liisa withdrew. Names that begin with digits give a cut-off record the chance
+// to read the next record's header as one of its numbers.
+// clang-format off
+const GameState SAVES[] = {
+    game("Ilta", 2, 50, {thrower("Matti", {5, 1001}), thrower("Liisa", {7, 1001}, true)}),
+    game("2026 Kesä", 3, 100, {thrower("Åsa", {100, 0, 45}), thrower("Ville-äijä", {1001, 3, 99})}),
+    game("7 veljestä", 1, 10, {thrower("Eero", {10})})};
+// clang-format on
+const GameState BEFORE = game("Kesken", 1, 40, {thrower("Eero", {40}, true)});
 
-// The game a load gives (its name left to the caller); the game as it was when refused.
-std::pair<bool, GameState> load(const std::string& entry, const GameState& before = ILTA) {
-    GameState state = before;
+const auto header = [](int i) { return savedGameHeader(SAVES[i], "7.12.2026"); };
+const auto record = [](int i) { return savedGameRecord(SAVES[i], "7.12.2026"); };
+
+// Which of SAVES the entry loads as over BEFORE (the name kept), field by
+// field; -1 when the load is refused and leaves BEFORE alone; -2 otherwise.
+int loadedAs(const std::string& entry) {
+    GameState state = BEFORE;
     const bool loaded = loadSavedGame(entry, SAVED_GAMES_FILE, state);
-    state.gameName = before.gameName;
-    return {loaded, state};
+    for (int i = 0; i < 3; ++i) {
+        GameState saved = SAVES[i];
+        saved.gameName = BEFORE.gameName;
+        if (loaded && entry == header(i) && sameState(state, saved))
+            return i;
+    }
+    return loaded || !sameState(state, BEFORE) ? -2 : -1;
 }
 
 std::vector<std::string> listed() {
@@ -49,49 +56,13 @@ std::vector<std::string> listed() {
     return games;
 }
 
-bool loads(int i) {
-    GameState expected = SAVES[i].first;
-    const auto [loaded, state] = load(savedGameHeader(expected, SAVES[i].second), GameState{});
-    expected.gameName.clear();
-    return loaded && sameState(state, expected);
-}
-
-#ifndef _WIN32  // for the file faults only
-std::string resultsFile() {
-    const std::string name = filesStartingWith("vaskipiikkikisa_tulokset_");
-    return name.empty() ? "" : fileContents(name.substr(0, name.size() - 1));
-}
-#endif
-
-const std::string SAVE_FAILED = "Tallentaminen ei onnistunut. \n" + PAUSE + CLEAR;
-const std::string WRITTEN = "Tulokset tallennettu tiedostoon:\n";
-const std::string RESULTS_FAILED =
-    "Tulosten tallentaminen ei onnistunut. Ohjelma lopetetaan. \n" + PAUSE;
-
 }  // namespace
 
-TEST(SavedGames, IltaIsSavedAsItsFifteenLinesAndComesBackWhole) {
-    const std::string record =
-        "\n\nIlta (6.12.2026, kierros 2)\n2\n6.12.2026\n19:05:12\n50\n2\n"
-        "Matti\n0\n5 1001 \nLiisa\n1\n7 1001 \n\n";
-    ScratchDir dir;
-    EXPECT_EQ(listed(), std::vector<std::string>{"kept when nothing can be read"});
-    ASSERT_TRUE(appendSavedGame(ILTA, "6.12.2026", SAVED_GAMES_FILE));
-    EXPECT_EQ(fileContents(SAVED_GAMES_FILE), record);
-    writeFile(SAVED_GAMES_FILE, std::regex_replace(record, std::regex("\n"), "\r\n"));
-    EXPECT_EQ(listed(), std::vector<std::string>{"Ilta (6.12.2026, kierros 2)"});
-    EXPECT_TRUE(loads(0));
-    EXPECT_FALSE(load("Ilta (6.12.2026, kierros 3)").first);
-    for (const char* bytes : {"", "\n\n\n\n", " \r\n\t\r\n\r\n", "Ilta\n\nMatti\n"}) {
-        writeFile(SAVED_GAMES_FILE, bytes);
-        EXPECT_TRUE(listed().empty()) << bytes;
-    }
-}
-
-// "rounds/maximum/throwers/name/points": five records a save may write, then
-// ones none writes: huge counts, a million rounds without throwers to back
-// them, and blank names (saved at round 0, one would open a record of its own).
-TEST(SavedGames, RecordsThatNoSaveWritesAreRefused) {
+// Ilta with CR LF line ends; files that list nothing; then "rounds/maximum/
+// throwers/name/points": five records a save may write, then ones none writes:
+// huge counts, a million rounds without throwers to back them, and blank names
+// (saved at round 0, one would open a record of its own).
+TEST(SavedGames, OnlyRecordsASaveWritesAreLoaded) {
     const std::string cases =
         "0/50/1/Matti/;1/1/1/Matti/0;1/1000/1/Matti/1000;1/50/1/Matti/1001;1000000/50/0/Matti/5;"
         "-1/50/1/Matti/5;1/50/-1/Matti/5;1/0/1/Matti/5;1/1001/1/Matti/5;1/50/1/Matti/1002;"
@@ -99,20 +70,18 @@ TEST(SavedGames, RecordsThatNoSaveWritesAreRefused) {
         "1000001/50/0/Matti/5;x/50/1/Matti/5;1/50/1/Matti/x;1/50/1/ "
         "/5;1/50/1/\r\r\r\r\r\r\r\r\r\r\r\r\r\r\rEero/5";
     ScratchDir dir;
-    std::istringstream rows(cases);
-    int row = 0;
-    for (std::string fields; std::getline(rows, fields, ';'); ++row) {
-        std::istringstream in(fields);
-        std::string f[5];
-        for (std::string& field : f)
-            std::getline(in, field, '/');
-        writeFile(SAVED_GAMES_FILE, "\n\nPeli (6.12.2026, kierros 1)\n" + f[0] +
-                                        "\n6.12.2026\n19:05:12\n" + f[1] + "\n" + f[2] + "\n" +
-                                        f[3] + "\n0\n" + f[4] + " \n\n");
-        const auto [loaded, state] = load("Peli (6.12.2026, kierros 1)");
-        EXPECT_EQ(loaded, row < 5) << fields;
-        EXPECT_TRUE(loaded ? state.round == std::stoul(f[0]) && state.maxScore == std::stoul(f[1])
-                           : sameState(state, ILTA));
+    EXPECT_EQ(listed(), std::vector<std::string>{"kept when nothing can be read"});
+    writeFile(SAVED_GAMES_FILE, std::regex_replace(record(0), std::regex("\n"), "\r\n"));
+    EXPECT_EQ(listed(), std::vector<std::string>{header(0)});
+    EXPECT_TRUE(loadedAs(header(0)) == 0 && loadedAs("Ilta (7.12.2026, kierros 3)") == -1);
+    for (const char* bytes : {"", "\n\n\n\n", " \r\n\t\r\n\r\n", "Ilta\n\nMatti\n"})
+        EXPECT_TRUE((writeFile(SAVED_GAMES_FILE, bytes), listed().empty())) << bytes;
+    const std::regex row("([^/;]*)/([^/;]*)/([^/;]*)/([^/;]*)/([^;]*)");
+    int i = 0;
+    for (std::sregex_iterator f(cases.begin(), cases.end(), row), end; f != end; ++f, ++i) {
+        writeFile(SAVED_GAMES_FILE,
+                  f->format("\n\nPeli\n$1\n6.12.2026\n19:05:12\n$2\n$3\n$4\n0\n$5 \n\n"));
+        EXPECT_EQ(loadedAs("Peli"), i < 5 ? -2 : -1) << f->str();
     }
 }
 
@@ -120,61 +89,38 @@ TEST(SavedGames, RecordsThatNoSaveWritesAreRefused) {
 // same game saved again (as when the operator repeats a save that failed).
 TEST(SavedGames, CutOffAtEveryByteAndSavedAgain) {
     ScratchDir dir;
-    const std::string first = savedGameRecord(ILTA, SAVES[0].second);
-    const std::string both = first + savedGameRecord(SAVES[1].first, SAVES[1].second);
+    const std::string both = record(0) + record(1);
     for (std::size_t cut = 0; cut <= both.size(); ++cut) {
         for (const int later : {-1, 2, 0}) {
             SCOPED_TRACE("cut at " + std::to_string(cut) + ", then " + std::to_string(later));
-            const std::string kept = both.substr(0, cut);
-            writeFile(SAVED_GAMES_FILE, kept);
-            if (later >= 0) {
-                ASSERT_TRUE(
-                    appendSavedGame(SAVES[later].first, SAVES[later].second, SAVED_GAMES_FILE));
-                // A save starts on a line of its own.
-                EXPECT_EQ(fileContents(SAVED_GAMES_FILE),
-                          kept + (kept.empty() || kept.back() == '\n' ? "" : "\n") +
-                              savedGameRecord(SAVES[later].first, SAVES[later].second));
-                EXPECT_TRUE(loads(later));
-            }
+            writeFile(SAVED_GAMES_FILE, both.substr(0, cut));
+            ASSERT_TRUE(later < 0 || appendSavedGame(SAVES[later], "7.12.2026", SAVED_GAMES_FILE));
+            EXPECT_TRUE(later < 0 || loadedAs(header(later)) == later);
             // Every listed game either loads as it was saved or leaves the game alone.
-            for (const std::string& entry : listed()) {
-                const auto saved = std::find_if(
-                    std::begin(SAVES), std::end(SAVES),
-                    [&](const auto& s) { return savedGameHeader(s.first, s.second) == entry; });
-                EXPECT_TRUE(load(entry).first
-                                ? saved != std::end(SAVES) && loads(static_cast<int>(saved - SAVES))
-                                : sameState(load(entry).second, ILTA))
-                    << entry;
-            }
+            for (const std::string& entry : listed())
+                EXPECT_NE(loadedAs(entry), -2) << entry;
             // A record whole before the cut is never lost; at the end of the file
             // only its closing empty lines may be missing.
             const std::size_t closing = later >= 0 ? 0 : 2;
-            EXPECT_TRUE(cut + closing < first.size() || loads(0));
-            EXPECT_TRUE(cut + closing < both.size() || loads(1));
+            EXPECT_TRUE(cut + closing < record(0).size() || loadedAs(header(0)) == 0);
+            EXPECT_TRUE(cut + closing < both.size() || loadedAs(header(1)) == 1);
         }
     }
 }
 
-// The file faults are made with POSIX devices, pipes and file size limits.
-#ifndef _WIN32
+#ifndef _WIN32  // POSIX devices, pipes and file size limits
 // A device, pipe or directory at the saved-games name, the working directory
-// removed, or a file-size limit anywhere in either file (RLIMIT_FSIZE with
-// SIGXFSZ ignored, so writes past it fail with EFBIG): nothing to resume at the
-// start, the name asked once, and each of two saves and the results reported
-// written only when they were written whole.
+// removed, or a file-size limit anywhere in either file (RLIMIT_FSIZE, SIGXFSZ
+// ignored): nothing to resume at the start, the name asked once, and each of
+// two saves and the results reported written only when written whole, and
+// the recovery file either whole or not there.
 TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
     const std::string script = "Matti\nLiisa\n\n\n5\n7\nT\nIlta\n\nT\n\nL\n\n";
-    std::size_t saves = 0;
-    std::size_t results = 0;
-    {
-        ScratchDir dir;
-        playGame(script);
-        saves = fileContents(SAVED_GAMES_FILE).size();
-        results = resultsFile().size();
-        ASSERT_GT(results, saves);
-    }
-    // With a fault at the name or of the directory no limit is set; the number
-    // is then how much of the results file is written.
+    // The game as the script leaves it: its two saves and its results file, whole.
+    const GameState ilta = game("Ilta", 1, 50, {thrower("Matti", {5}), thrower("Liisa", {7})});
+    const std::size_t saves = 2 * savedGameRecord(ilta, "6.12.2026").size();
+    const std::size_t results = resultsFileText(ilta, testTime()).size();
+    // A fault at the name or of the directory, with how much of the results is written.
     std::vector<std::pair<int (*)(), std::size_t>> cases = {
         {[] { return mkdir(SAVED_GAMES_FILE, 0777); }, results},
         {[] { return symlink("/dev/full", SAVED_GAMES_FILE); }, results},
@@ -198,16 +144,25 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
         setrlimit(RLIMIT_FSIZE, &capped);
         const std::string output = playGame(script).output;
         setrlimit(RLIMIT_FSIZE, &before);
+        // The faults at the name are never read back: /dev/zero has no end.
         const std::size_t saved = make == nullptr ? fileContents(SAVED_GAMES_FILE).size() : 0;
-        const std::size_t written = resultsFile().size();
-        SCOPED_TRACE("case " + std::to_string(i) + ", limit " + std::to_string(limit));
-        EXPECT_EQ(saved, make == nullptr ? std::min(limit, saves) : 0);
-        EXPECT_EQ(written, std::min(limit, results));
-        EXPECT_EQ(output.find(BANNER + SETUP_HEADING), 0u);
-        EXPECT_EQ(occurrences(output, "Anna pelille"), 1u);
-        EXPECT_EQ(occurrences(output, SAVE_FAILED), (saved < saves / 2) + (saved < saves) + 0u);
-        EXPECT_EQ(occurrences(output, WRITTEN), written == results ? 1u : 0u);
-        EXPECT_EQ(occurrences(output, RESULTS_FAILED), written < results ? 1u : 0u);
+        const std::size_t written = fileContents(resultsFileName(testTime(), 1)).size();
+        // Both files' sizes, where the banner is, then how often each text is shown.
+        const auto shown = [&](const std::string& text) { return occurrences(output, text); };
+        // clang-format off
+        const std::vector<std::size_t> seen{saved, written, output.find(BANNER + SETUP_HEADING),
+            shown("Anna pelille"), shown("Tallentaminen ei onnistunut. \n" + PAUSE + CLEAR),
+            shown("Tulokset tallennettu tiedostoon:\n"), shown("Tulosten tallentaminen")};
+        // clang-format on
+        EXPECT_EQ(seen, (std::vector<std::size_t>{make ? 0 : std::min(limit, saves),
+                                                  std::min(limit, results), 0, 1,
+                                                  (saved < saves / 2) + (saved < saves) + 0u,
+                                                  written == results, written < results}))
+            << "case " << i;
+        std::string header;
+        GameState recovered;
+        const std::string recovery = fileContents(RECOVERY_FILE);
+        EXPECT_TRUE(recovery.empty() || readRecoveryRecord(recovery, header, recovered)) << i;
     }
     signal(SIGXFSZ, handler);
 }

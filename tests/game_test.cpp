@@ -1,12 +1,14 @@
 // The built program on pipes, as a script or another program would drive it:
 // a whole game with every command, saved, resumed in a second run and ended.
+// VASKI_PROGRAM, when set, is the command that runs another build of it (such
+// as "wine-run /abs/path/vaskipiikkikisa.exe").
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <ctime>
 #include <regex>
 
-#include "support/session.h"
 #include "support/test_support.h"
 
 namespace {
@@ -26,39 +28,35 @@ std::string plain(std::string text) {
     return std::regex_replace(text, std::regex(R"(\d\d[:.]\d\d[:.]\d\d(_2)?)"), "T");
 }
 
-// Expects the fragments in order in `text`.
-void expectInOrder(const std::string& text, const std::vector<std::string>& fragments) {
-    std::size_t at = 0;
-    for (const std::string& fragment : fragments) {
-        ASSERT_NE(at = text.find(cp850(fragment), at), std::string::npos) << fragment << text;
-    }
-}
-
 // What the program showed for `input`, made plain.
 std::string run(const std::string& input) {
-    Session session;
-    EXPECT_TRUE(start(session) && send(session, input) && finish(session));
-    EXPECT_EQ(session.exitStatus, 0);
-    return plain(session.output);
+    writeFile("typed", input);
+    const char* program = std::getenv("VASKI_PROGRAM");
+    const std::string command = "cat typed | LC_ALL=C " +
+                                std::string(program != nullptr ? program : VASKI_BINARY) +
+                                " >shown";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    return plain(fileContents("shown"));
 }
 
 }  // namespace
 
+// The screens are checked in-process; here the wiring of the program to its
+// pipes and clock, and the files it leaves, byte for byte.
 TEST(Game, PlayedSavedResumedAndEnded) {
     ScratchDir dir;
-    const std::string written = "tiedostoon:\nvaskipiikkikisa_tulokset_D_T.txt\n" + PAUSE;
     // Round 2 is entered twice (H), Liisa withdraws, Eero joins and Liisa is recalled.
-    expectInOrder(
-        run("Matti\nLiisa\n\n\n5\n7\nN\nS\nJ\n8\nH\n\n4\nV\nU\nEero\nU\nliisa\n\nT\nIlta\n\nL\n\n"),
-        {"  Kierros 1: Liisa tuloksella 7\n", "Liisa          8       7  ", "Kierros 2 alkaa",
-         "Matti          5       4        4.50       9         4.5       0.70 \n",
-         "Eero           0       0 ", "Hänet kutsuttiin takaisin peliin.\n" + PAUSE,
-         "Anna pelille/tallennukselle nimi: Pelitilanne tallennettu.\n", written});
-    expectInOrder(run("J\nS\n3\n8\n9\nT\n\nl\n\n"),
-                  {"Valintasi (A/J): \n" + std::string(CLEAR) + "Tilanne kierroksen 2 jälkeen",
-                   "Kierros 3 alkaa. ", "1. Matti: 2. Liisa: 3. Eero: ",
-                   "Liisa          8       7        7.50       15        7.5       0.70 \n",
-                   "Valintasi (S/N/H/U/T/L): Pelitilanne tallennettu.\n", written});
+    const std::string first =
+        run("Matti\nLiisa\n\n\n5\n7\nN\nS\nJ\n8\nH\n\n4\nV\nU\nEero\nU\nliisa\n\nT\nIlta\n\nL\n\n");
+    const std::string second = run("J\nS\n3\n8\n9\nT\n\nl\n\n");
+    EXPECT_NE(first.find(cp850("Hänet kutsuttiin takaisin peliin.\n") + PAUSE), std::string::npos);
+    EXPECT_NE(second.find("Valintasi (A/J): \n" + std::string(CLEAR) + "Tilanne kierroksen 2"),
+              std::string::npos);
+    for (const std::string& shown : {first, second}) {
+        EXPECT_NE(shown.find("tiedostoon:\nvaskipiikkikisa_tulokset_D_T.txt\n" + PAUSE),
+                  std::string::npos)
+            << shown;
+    }
     EXPECT_EQ(
         plain(fileContents("vaskipiikkikisa_tallennukset.dat")),
         "\n\nIlta (D, kierros 2)\n2\nD\nT\n50\n3\nMatti\n0\n5 4 \nLiisa\n0\n7 1001 \nEero\n0\n"
@@ -66,10 +64,8 @@ TEST(Game, PlayedSavedResumedAndEnded) {
         "7 1001 8 \nEero\n0\n1001 1001 9 \n\n");
     const std::string names = filesStartingWith("vaskipiikkikisa_tulokset_");
     ASSERT_EQ(plain(names), "vaskipiikkikisa_tulokset_D_T.txt\nvaskipiikkikisa_tulokset_D_T.txt\n");
-    std::string last = names.substr(names.find('\n') + 1);
-    last.pop_back();
-    expectInOrder(plain(fileContents(last)),
-                  {"Vaskipiikkikisa: Ilta\n",
-                   "1         5      7      -        12\n"
-                   "2         4      -      -        4\n3         3      8      9        20\n"});
+    const std::size_t last = names.find('\n') + 1;
+    EXPECT_NE(plain(fileContents(names.substr(last, names.size() - last - 1)))
+                  .find("Vaskipiikkikisa: Ilta\nTulokset D klo T - T\n"),
+              std::string::npos);
 }

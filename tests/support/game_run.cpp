@@ -2,11 +2,35 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "app/driver.h"
+#include "saves/recovery.h"
 #include "saves/saved_games.h"
 #include "support/test_support.h"
+
+namespace {
+
+// Hands the script out a burst at a time, noting the recovery file before each.
+struct Keyboard : std::streambuf {
+    int_type underflow() override {
+        if (next > script.size()) {
+            return traits_type::eof();
+        }
+        waits.push_back(fileContents(RECOVERY_FILE));
+        const std::size_t end = std::min(script.find('|', next), script.size());
+        burst = script.substr(next, end - next);
+        next = end + 1;
+        setg(burst.data(), burst.data(), burst.data() + burst.size());
+        return burst.empty() ? underflow() : traits_type::to_int_type(burst[0]);
+    }
+    std::string script, burst;
+    std::size_t next = 0;
+    std::vector<std::string> waits;
+};
+
+}  // namespace
 
 const std::string BANNER = std::string(51, '-') + "\n" + "    Vaskipiikkikisa by Vilkaro v. 1.1\n" +
                            cp850("        - näyttää ja arkistoi tuloksesi\n") +
@@ -28,7 +52,9 @@ const std::string MENU_PROMPT = "Valintasi (S/N/H/U/T/L): ";
 const char* const ENDS = "<the end>";
 
 GameRun playGame(const std::string& script) {
-    std::istringstream in(script);
+    Keyboard keyboard;
+    keyboard.script = script;
+    std::istream in(&keyboard);
     std::ostringstream out;
     Console console{in, out};
     GameRun run;
@@ -36,6 +62,7 @@ GameRun playGame(const std::string& script) {
         console, [] { return testTime(); }, run.state);
     run.output = out.str();
     run.readsAfterEnd = console.endReports > 1 ? console.endReports - 1 : 0;
+    run.recoveryAtWaits = keyboard.waits;
     return run;
 }
 
@@ -49,6 +76,12 @@ void playDialogues(const std::vector<Dialogue>& dialogues) {
         const GameRun run = playGame(d.typed);
         EXPECT_EQ(run.exitStatus, 0);
         EXPECT_EQ(run.readsAfterEnd, 0u);
+        // Whatever was typed or planted, the terminal gets no control byte but
+        // line feeds and the three escapes of each clear sequence.
+        const auto controls = std::count_if(run.output.begin(), run.output.end(),
+                                            [](unsigned char c) { return c < ' ' || c == 0x7F; });
+        EXPECT_EQ(static_cast<std::size_t>(controls),
+                  occurrences(run.output, "\n") + 3 * occurrences(run.output, CLEAR));
         std::string results = filesStartingWith("vaskipiikkikisa_tulokset_");
         results = results.empty() ? "" : fileContents(results.substr(0, results.size() - 1));
         const std::string seen =

@@ -10,10 +10,13 @@ struct GameRun {
     std::string output;
     int exitStatus = -1;
     GameState state;
-    unsigned readsAfterEnd = 0;  ///< reads made after the end of input was reported
+    unsigned readsAfterEnd = 0;                ///< reads made after the end of input was reported
+    std::vector<std::string> recoveryAtWaits;  ///< the recovery file whenever input ran out
 };
 
-/// Plays a whole game in the working directory: `script` typed, the clock at testTime().
+/// Plays a whole game in the working directory, the clock at testTime().
+/// `script` is typed in bursts, each ended by a '|', as at a keyboard: input is
+/// waiting while a burst lasts, and at its end the program has to wait.
 GameRun playGame(const std::string& script);
 
 /// The banner, the set-up heading, the round menu and its prompt (console bytes).
@@ -33,5 +36,6 @@ struct Dialogue {
     std::vector<std::string> expected;
 };
 
-/// Plays every dialogue; checks its fragments and no read after the end of input.
+/// Plays every dialogue; checks its fragments, no read after the end of input
+/// and no control byte shown but line feeds and the clear sequence.
 void playDialogues(const std::vector<Dialogue>& dialogues);

@@ -1,6 +1,5 @@
 #include "support/session.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
@@ -8,19 +7,18 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
 // Reads what came within `milliseconds`: 1 for some bytes, 0 for none, -1
 // once the output has ended.
 int readSome(Session& session, int milliseconds) {
-    pollfd fd{session.fromProgram, POLLIN, 0};
+    pollfd fd{session.terminal, POLLIN, 0};
     if (poll(&fd, 1, milliseconds) <= 0) {
         return 0;
     }
     char buffer[65536];
-    const ssize_t count = read(session.fromProgram, buffer, sizeof buffer);
+    const ssize_t count = read(session.terminal, buffer, sizeof buffer);
     session.output.append(buffer, count > 0 ? static_cast<std::size_t>(count) : 0);
     return count > 0 ? 1 : -1;
 }
@@ -28,60 +26,27 @@ int readSome(Session& session, int milliseconds) {
 }  // namespace
 
 Session::~Session() {
-    close(toProgram);
-    close(fromProgram);
+    close(terminal);
     if (pid > 0) {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
     }
 }
 
-bool start(Session& session, const std::string& directory) {
-    int in[2];
-    int out[2];
-    if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0) {
-        return false;
-    }
-    signal(SIGPIPE, SIG_IGN);
-    session.pid = fork();
-    if (session.pid == 0) {
-        dup2(in[0], STDIN_FILENO);
-        dup2(out[1], STDOUT_FILENO);
-        setenv("LC_ALL", "C", 1);
-        const char* program = std::getenv("VASKI_PROGRAM");
-        // The shell splits the command into its words.
-        execl("/bin/sh", "sh", "-c", "cd \"$0\" && exec $1", directory.c_str(),
-              program != nullptr ? program : VASKI_BINARY, nullptr);
-        _exit(127);
-    }
-    close(in[0]);
-    close(out[1]);
-    session.toProgram = in[1];
-    session.fromProgram = out[0];
-    return session.pid > 0;
-}
-
-bool startOnTerminal(Session& session, const std::vector<std::string>& command,
-                     const std::string& setting) {
+bool startShell(Session& session) {
     winsize size{40, 100, 0, 0};
-    session.pid = forkpty(&session.fromProgram, nullptr, nullptr, &size);
+    session.pid = forkpty(&session.terminal, nullptr, nullptr, &size);
     if (session.pid == 0) {
         setenv("LC_ALL", "C.UTF-8", 1);
-        putenv(strdup(setting.c_str()));
-        std::vector<char*> argv;
-        for (const std::string& word : command) {
-            argv.push_back(const_cast<char*>(word.c_str()));
-        }
-        argv.push_back(nullptr);
-        execvp(argv[0], argv.data());
+        setenv("PS1", "shell$ ", 1);
+        execl("/bin/bash", "bash", "--norc", "--noprofile", "--noediting", "-i", nullptr);
         _exit(127);
     }
-    session.toProgram = dup(session.fromProgram);
     return session.pid > 0;
 }
 
 bool send(Session& session, const std::string& input) {
-    return write(session.toProgram, input.data(), input.size()) ==
+    return write(session.terminal, input.data(), input.size()) ==
            static_cast<ssize_t>(input.size());
 }
 
@@ -96,23 +61,4 @@ bool waitFor(Session& session, const std::string& text, double seconds) {
     }
     session.seen = at + text.size();
     return true;
-}
-
-bool finish(Session& session, double seconds) {
-    close(session.toProgram);
-    session.toProgram = -1;
-    int status = 0;
-    for (int tries = 0; waitpid(session.pid, &status, WNOHANG) != session.pid; ++tries) {
-        if (tries > seconds * 50) {
-            return false;  // the destructor kills it
-        }
-        if (readSome(session, 20) < 0) {
-            usleep(20000);  // the output has ended before the program
-        }
-    }
-    session.pid = -1;
-    while (readSome(session, 50) > 0) {
-    }
-    session.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return WIFEXITED(status);
 }

@@ -1,18 +1,14 @@
 #include "support/test_support.h"
 
-#ifdef _WIN32
-#include <process.h>
-#endif
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <numeric>
+#include <random>
 #include <set>
 #include <sstream>
-#include <stdexcept>
 #include <tuple>
 
 #include "scoring/points.h"
@@ -87,22 +83,12 @@ void require(bool holds, const char* what) {
 }
 
 ScratchDir::ScratchDir() : previous(std::filesystem::current_path().string()) {
-    path = (std::filesystem::temp_directory_path() / "vaski_test_XXXXXX").string();
-#ifdef _WIN32
-    // Windows has no mkdtemp: the process number and a counter make the name.
-    for (unsigned serial = 0; path.back() == 'X' && serial < 1000; ++serial) {
-        const std::string name = path.substr(0, path.size() - 6) + std::to_string(_getpid()) + "_" +
-                                 std::to_string(serial);
-        if (std::filesystem::create_directory(name)) {
-            path = name;
-        }
-    }
-    if (path.back() == 'X') {
-#else
-    if (mkdtemp(path.data()) == nullptr) {
-#endif
-        throw std::runtime_error("no scratch directory in " + path);
-    }
+    // A random name, drawn again while taken (then create_directory is false).
+    std::random_device random;
+    do {
+        path = (std::filesystem::temp_directory_path() / ("vaski_test_" + std::to_string(random())))
+                   .string();
+    } while (!std::filesystem::create_directory(path));
     std::filesystem::current_path(path);
 }
 
