@@ -75,6 +75,13 @@ std::size_t occurrences(const std::string& text, const std::string& part) {
     return found;
 }
 
+bool onlyLineFeedsAndClears(const std::string& shown) {
+    const auto controls = std::count_if(shown.begin(), shown.end(),
+                                        [](unsigned char c) { return c < ' ' || c == 0x7F; });
+    return static_cast<std::size_t>(controls) ==
+           occurrences(shown, "\n") + 3 * occurrences(shown, CLEAR);
+}
+
 void require(bool holds, const char* what) {
     if (!holds) {
         std::fprintf(stderr, "Property broken: %s\n", what);

@@ -37,6 +37,10 @@ bool isPlayable(const GameState& state);
 /// How often `part` occurs in `text`.
 std::size_t occurrences(const std::string& text, const std::string& part);
 
+/// True when the only control bytes (below 0x20, and 0x7F) in `shown` are line
+/// feeds and the three escapes of each clear sequence.
+bool onlyLineFeedsAndClears(const std::string& shown);
+
 /// For the fuzz targets: aborts when a property does not hold, so the input is kept.
 void require(bool holds, const char* what);
 
