@@ -27,6 +27,12 @@ Lines splitLines(const std::string& bytes) {
     return lines;
 }
 
+// A header line as the list shows it and a chosen entry is compared with it:
+// trimmed, its control bytes made '?'.
+std::string asListed(const std::string& header) {
+    return withoutControlBytes(trimmed(header));
+}
+
 // The index of the line after the header of the first record from line `from`
 // on whose header, as listed, equals the trimmed entry; npos when none does. A
 // header is the first non-blank line after one or more blank lines.
@@ -44,7 +50,7 @@ std::size_t findRecord(const std::vector<std::string>& lines, const std::string&
         if (at >= lines.size()) {
             return std::string::npos;
         }
-        if (withoutControlBytes(trimmed(lines[at++])) == wanted) {
+        if (asListed(lines[at++]) == wanted) {
             return at;
         }
     }
@@ -116,7 +122,7 @@ bool listSavedGames(const std::string& fileName, std::vector<std::string>& saved
             ++at;
         }
         if (at < lines.size()) {
-            savedGames.push_back(withoutControlBytes(trimmed(lines[at++])));
+            savedGames.push_back(asListed(lines[at++]));
         }
     }
     return !savedGames.empty();
