@@ -53,9 +53,12 @@ TEST(Driver, Dialogues) {
           roundHeader("1", "1") +
               cp850("1. Matti: 2. Äijä: 3. äijä: 4. Punainen Joukku: 5. Punainen Jouk: ") + CLEAR,
           ROUND_MENU + MENU_PROMPT + "\n", ENDS}},
-        {"round menu: S, s, blank and empty start the next round, other answers ask again", "",
-         "Matti\n\n\n5\nx\nSS\nhh\nsuu\n  s  \n6\n   \n7\n\n8\nS\n",
-         {MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + "\n\nKierros 2 ",
+        {"round menu: S, s, blank and empty start the next round, other answers ask again; "
+         "a round without points is no best round", "",
+         "Matti\n\n\n0\nx\nSS\nhh\nsuu\n  s  \n6\n   \n7\n\n8\nS\n",
+         {cp850("Tasaisin heittäjä:         Matti\nParas kierros:             Ei parasta kierrosta. "
+                "yhteistuloksella 0\nHuonoin kierros:           1 yhteistuloksella 0\n"),
+          MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + "\n\nKierros 2 ",
           MENU_PROMPT + "\n\n" + roundHeader("5") + "1. Matti: \n", ENDS}},
         {"H down to round 0 keeps the withdrawal, and at round 0 asks again", "",
          "Matti\nLiisa\n\n\n5\n6\n\n7\nv\nh\nH\nh\n\n9\n",

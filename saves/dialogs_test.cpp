@@ -22,9 +22,9 @@ const std::string SAVED = "Pelitilanne tallennettu.\n" + PAUSE;
 
 TEST(Dialogs, SavingAndResuming) {
     playDialogues({
-        {"the start menu takes A or J only as typed",
+        {"the start menu takes A or J only as typed, less a carriage return before the line feed",
          ILTA,
-         " a\na\n",
+         " a\r\na\r\n",
          {BANNER + cp850("Valitse: \n A = Aloita uusi peli\n J = Jatka tallennettua peliä\n") +
           "Valintasi (A/J): Valintasi (A/J): " + SETUP_HEADING}},
         {"the only saved game is resumed unasked, keeps its start and is named by the "
