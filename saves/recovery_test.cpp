@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "report/results.h"
 #include "saves/saved_games.h"
 #include "support/game_run.h"
 #include "support/test_support.h"
@@ -46,16 +45,23 @@ TEST(Recovery, WrittenAfterEveryChangeAndRemovedOnceTheGameIsKeptElsewhere) {
     }
 }
 
-// When no results file can be written, the game typed ahead with L stays in the
-// recovery file.
-TEST(Recovery, FailedResultsFileLeavesTheGameToResume) {
+// Command L again and again in the same second: no results file is replaced,
+// the 999th name is the last one tried, and when none can be written the game
+// typed ahead with L stays in the recovery file.
+TEST(Recovery, ResultsUnderTheFirstFreeNameOrTheGameKeptToResume) {
     ScratchDir dir;
-    for (unsigned attempt = 1; attempt <= 999; ++attempt) {
-        writeFile(resultsFileName(testTime(), attempt), "");
+    const std::string name = "vaskipiikkikisa_tulokset_20261206_19.02.44";
+    for (const std::string suffix : {"", "_2", "_999", "none"}) {
+        for (unsigned taken = 3; suffix == "_999" && taken < 999; ++taken)
+            writeFile(name + "_" + std::to_string(taken) + ".txt", "taken");
+        const std::string shown =
+            suffix == "none" ? "Tulosten tallentaminen ei onnistunut. Ohjelma lopetetaan. \n"
+                             : "Tulokset tallennettu tiedostoon:\n" + name + suffix + ".txt\n";
+        EXPECT_NE(playGame("Matti\n\n\n5\nL\n\n").output.find(MENU_PROMPT + shown + PAUSE),
+                  std::string::npos)
+            << suffix;
+        EXPECT_EQ(fileContents(RECOVERY_FILE), suffix == "none" ? MATTI_1 : "");
     }
-    EXPECT_NE(playGame("Matti\n\n\n5\nL\n\n").output.find("Tulosten tallentaminen ei"),
-              std::string::npos);
-    EXPECT_EQ(fileContents(RECOVERY_FILE), MATTI_1);
 }
 
 // A whole record joins the saved games (after a line feed ending a cut-off
