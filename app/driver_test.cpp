@@ -94,15 +94,4 @@ TEST(Driver, Dialogues) {
     };
     // clang-format on
     playDialogues(dialogues);
-    // However early the input ends, the game stops at once, status 0 and one line end, having read
-    // nothing more, every record whole; each cut in a fresh directory, as a recovery file is left.
-    for (const Dialogue& d : dialogues) {
-        for (std::size_t cut = 0; cut != std::string::npos; cut = d.typed.find('\n', cut + 1)) {
-            ScratchDir dir;
-            const GameRun part = playGame(d.typed.substr(0, cut));
-            EXPECT_TRUE(part.exitStatus == 0 && part.output.back() == '\n' &&
-                        part.readsAfterEnd == 0 && isPlayable(part.state))
-                << d.what << cut;
-        }
-    }
 }

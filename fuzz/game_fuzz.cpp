@@ -95,12 +95,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream out;
     Console console{in, out};
     GameState game;
-    require(runGame(
-                console, [] { return testTime(); }, game) == 0 &&
-                console.endReports <= 1 && isPlayable(game),
-            "the game ends with status 0, reads nothing after the end of input, and every "
-            "thrower holds one valid entry per round");
+    const int status = runGame(
+        console, [] { return testTime(); }, game);
     const std::string output = out.str();
+    require(status == 0 && output.back() == '\n' && console.endReports <= 1 && isPlayable(game),
+            "the game ends with status 0 and a line end, reads nothing after the end of input, "
+            "and every thrower holds one valid entry per round");
     const std::string results = resultsFileName(testTime(), 1);
     require(output.find("Tulokset tallennettu tiedostoon:\n" + results + "\n" + PAUSE) ==
                     std::string::npos ||
