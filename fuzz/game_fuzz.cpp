@@ -5,8 +5,10 @@
 // the planted file lists is first loaded, saved again and loaded back.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 #include "app/driver.h"
@@ -16,7 +18,28 @@
 #include "saves/record_reader.h"
 #include "saves/recovery.h"
 #include "saves/saved_games.h"
+#include "scoring/points.h"
 #include "support/test_support.h"
+
+// Aborts when a property does not hold, so that libFuzzer keeps the input.
+static void require(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "Property broken: %s\n", what);
+        std::abort();
+    }
+}
+
+// Each thrower holds `round` entries of at most 1000 or NO_RESULT; the maximum is 1..1000.
+static bool isPlayable(const GameState& state) {
+    const auto valid = [&](const ThrowerRecord& t) {
+        return t.points.size() == state.round &&
+               std::all_of(t.points.begin(), t.points.end(), [](std::uint32_t entry) {
+                   return entry <= HIGHEST_MAX_SCORE || entry == NO_RESULT;
+               });
+    };
+    return state.maxScore >= 1 && state.maxScore <= HIGHEST_MAX_SCORE &&
+           std::all_of(state.throwers.begin(), state.throwers.end(), valid);
+}
 
 // Every display walks every round, so longer saved games take seconds under the
 // sanitizers; they are loaded and saved again, but not played.

@@ -1,8 +1,6 @@
 #include "support/test_support.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <numeric>
@@ -11,7 +9,6 @@
 #include <sstream>
 #include <tuple>
 
-#include "scoring/points.h"
 
 namespace {
 
@@ -56,17 +53,6 @@ bool sameState(const GameState& a, const GameState& b) {
                       same);
 }
 
-bool isPlayable(const GameState& state) {
-    const auto valid = [&](const ThrowerRecord& t) {
-        return t.points.size() == state.round &&
-               std::all_of(t.points.begin(), t.points.end(), [](std::uint32_t entry) {
-                   return entry <= HIGHEST_MAX_SCORE || entry == NO_RESULT;
-               });
-    };
-    return state.maxScore >= 1 && state.maxScore <= HIGHEST_MAX_SCORE &&
-           std::all_of(state.throwers.begin(), state.throwers.end(), valid);
-}
-
 std::size_t occurrences(const std::string& text, const std::string& part) {
     std::size_t found = 0;
     for (std::size_t at = 0; (at = text.find(part, at)) != std::string::npos; ++at) {
@@ -80,13 +66,6 @@ bool onlyLineFeedsAndClears(const std::string& shown) {
                                         [](unsigned char c) { return c < ' ' || c == 0x7F; });
     return static_cast<std::size_t>(controls) ==
            occurrences(shown, "\n") + 3 * occurrences(shown, CLEAR);
-}
-
-void require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "Property broken: %s\n", what);
-        std::abort();
-    }
 }
 
 ScratchDir::ScratchDir() : previous(std::filesystem::current_path().string()) {
