@@ -105,13 +105,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool tooLong =
         readRecoveryRecord(recoveryBefore, header, longest) && longest.round > MOST_ROUNDS_PLAYED;
     std::vector<std::string> before;
-    require(listSavedGames(SAVED_GAMES_FILE, before) == !before.empty(),
-            "the list's flag tells whether it holds games");
+    listSavedGames(SAVED_GAMES_FILE, before);
     for (const std::string& entry : before) {
         require(!isBlank(entry) && trimmed(entry) == entry, "a listed game is a trimmed line");
         tooLong = checkLoad(entry) > MOST_ROUNDS_PLAYED || tooLong;
     }
-    checkLoad("Ei tallennettu (1.1.2000, kierros 0)");
     if (tooLong) {
         return 0;
     }

@@ -1,5 +1,6 @@
 // The program on a pseudo-terminal under a shell with job control: a name
-// typed in the terminal's character set keeps its column, the pause takes one
+// typed in the terminal's character set keeps its column (the sets themselves
+// are converted in-process by the encoding tests), the pause takes one
 // key without Enter however its bytes arrive, and a signal during the wait
 // leaves the terminal in the mode it had.
 #include <gtest/gtest.h>
@@ -99,17 +100,8 @@ TEST(Terminal, CharsetsPauseAndSignals) {
     Shell shell;
     ASSERT_TRUE(shell.pid > 0 && shell.waitFor("shell$ "));
     const std::string lineMode = shell.mode();
-    // An older Finnish set-up in ISO 8859-15 gets its own bytes both ways; the
-    // euro sign has no place in the console's code page.
-    shell.send("LC_ALL=fi_FI.ISO-8859-15@euro " + std::string(VASKI_BINARY) + "\r");
-    ASSERT_TRUE(shell.waitFor("Anna heitt\xE4j\xE4 1: "));
-    shell.send("V\xE4in\xF6\xA4\r\r\r7\r");
-    ASSERT_TRUE(shell.waitFor("\r\nV\xE4in\xF6?         7       7 "));
-    shell.send("\x04");
-    ASSERT_TRUE(shell.waitFor("shell$ "));
     // A locale that is not installed still names the terminal's character set.
-    // A starts a new game beside the one the first run left to resume.
-    shell.send("LC_ALL=fi_FI.UTF-8@euro " + std::string(VASKI_BINARY) + "\rA\rÄijä\r\r\r7\r");
+    shell.send("LC_ALL=fi_FI.UTF-8@euro " + std::string(VASKI_BINARY) + "\rÄijä\r\r\r7\r");
     ASSERT_TRUE(shell.waitFor("Äijä           7       7        7.00 "));
     // A key of four UTF-8 bytes, three of them first, and an arrow key
     // (Ctrl-Up) in three parts: each one key, neither echoed nor left over.
