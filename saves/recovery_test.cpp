@@ -64,27 +64,6 @@ TEST(Recovery, ResultsUnderTheFirstFreeNameOrTheGameKeptToResume) {
     }
 }
 
-// A whole record joins the saved games (after a line feed ending a cut-off
-// record) and is offered last; a leftover temporary file goes.
-TEST(Recovery, WholeRecordIsMovedToTheSavedGamesAndResumed) {
-    ScratchDir dir;
-    const std::string cut =
-        "\n\nVanha (1.12.2026, kierros 1)\n1\n1.12.2026\n18:00:00\n50\n1\nPekka\n0\n4";
-    writeFile(SAVED_GAMES_FILE, cut);
-    writeFile(RECOVERY_FILE, MATTI_1);
-    writeFile(std::string(RECOVERY_FILE) + ".tmp", "\n\nKesk");
-    const GameRun run = playGame("J\n2\n");
-    EXPECT_NE(run.output.find(BANNER +
-                              cp850("Edellinen peli jäi kesken. Sen tilanne tallennettiin, ja "
-                                    "sitä voi jatkaa valinnalla J:\n") +
-                              "  Keskeytynyt peli (6.12.2026, kierros 1)\n\nValitse: \n"),
-              std::string::npos)
-        << run.output;
-    EXPECT_EQ(fileContents(SAVED_GAMES_FILE), cut + "\n" + MATTI_1);
-    EXPECT_EQ(filesStartingWith("vaskipiikkikisa_keskeytynyt"), "");
-    EXPECT_EQ(run.state.throwers.at(0).points.at(0), 5u);
-}
-
 // A record that cannot be appended stays, and the new game is not secured over
 // it; a damaged file moves to the first free name, and the new game is secured.
 TEST(Recovery, UnmovableAndDamagedFilesAreNeverLost) {

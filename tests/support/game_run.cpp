@@ -58,8 +58,9 @@ GameRun playGame(const std::string& script) {
     std::ostringstream out;
     Console console{in, out};
     GameRun run;
+    GameState state;
     run.exitStatus = runGame(
-        console, [] { return testTime(); }, run.state);
+        console, [] { return testTime(); }, state);
     run.output = out.str();
     run.readsAfterEnd = console.endReports > 1 ? console.endReports - 1 : 0;
     run.recoveryAtWaits = keyboard.waits;
@@ -70,8 +71,12 @@ void playDialogues(const std::vector<Dialogue>& dialogues) {
     for (const Dialogue& d : dialogues) {
         SCOPED_TRACE(d.what);
         ScratchDir dir;
+        const std::size_t split = d.planted.find('\f');
         if (!d.planted.empty()) {
-            writeFile(SAVED_GAMES_FILE, d.planted);
+            writeFile(SAVED_GAMES_FILE, d.planted.substr(0, split));
+        }
+        if (split != std::string::npos) {
+            writeFile(RECOVERY_FILE, d.planted.substr(split + 1));
         }
         const GameRun run = playGame(d.typed);
         EXPECT_EQ(run.exitStatus, 0);
