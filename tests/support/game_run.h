@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-
 /// The outcome of one game played in-process over a scripted console.
 struct GameRun {
     std::string output;
