@@ -57,12 +57,11 @@ struct Shell {
         seen = at + text.size();
         return true;
     }
-    // The terminal's input, output and local flags and its control characters.
+    // The terminal's settings, as bytes to compare.
     std::string mode() const {
         termios now{};
         tcgetattr(terminal, &now);
-        return std::to_string(now.c_iflag) + " " + std::to_string(now.c_oflag) + " " +
-               std::to_string(now.c_lflag) + " " + std::string(now.c_cc, now.c_cc + NCCS);
+        return std::string(reinterpret_cast<const char*>(&now), sizeof now);
     }
     pid_t pid = -1;
     int terminal = -1;     // the controlling side: keys in, output and mode out
