@@ -5,7 +5,6 @@
 // the planted file lists is first loaded, saved again and loaded back.
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -31,14 +30,13 @@ static void require(bool holds, const char* what) {
 
 // Each thrower holds `round` entries of at most 1000 or NO_RESULT; the maximum is 1..1000.
 static bool isPlayable(const GameState& state) {
-    const auto valid = [&](const ThrowerRecord& t) {
-        return t.points.size() == state.round &&
-               std::all_of(t.points.begin(), t.points.end(), [](std::uint32_t entry) {
-                   return entry <= HIGHEST_MAX_SCORE || entry == NO_RESULT;
-               });
-    };
-    return state.maxScore >= 1 && state.maxScore <= HIGHEST_MAX_SCORE &&
-           std::all_of(state.throwers.begin(), state.throwers.end(), valid);
+    bool valid = state.maxScore >= 1 && state.maxScore <= HIGHEST_MAX_SCORE;
+    for (const ThrowerRecord& thrower : state.throwers) {
+        valid = valid && thrower.points.size() == state.round;
+        for (const std::uint32_t entry : thrower.points)
+            valid = valid && (entry <= HIGHEST_MAX_SCORE || entry == NO_RESULT);
+    }
+    return valid;
 }
 
 // Every display walks every round, so longer saved games take seconds under the

@@ -7,7 +7,8 @@
 #include <random>
 #include <set>
 #include <sstream>
-#include <tuple>
+
+#include "saves/saved_games.h"
 
 
 namespace {
@@ -44,13 +45,8 @@ LocalTime testTime(int day, int hour, int minute, int second) {
 }
 
 bool sameState(const GameState& a, const GameState& b) {
-    const auto same = [](const ThrowerRecord& x, const ThrowerRecord& y) {
-        return std::tie(x.points, x.name, x.withdrawn) == std::tie(y.points, y.name, y.withdrawn);
-    };
-    return std::tie(a.round, a.maxScore, a.gameName, a.startDate, a.startTime) ==
-               std::tie(b.round, b.maxScore, b.gameName, b.startDate, b.startTime) &&
-           std::equal(a.throwers.begin(), a.throwers.end(), b.throwers.begin(), b.throwers.end(),
-                      same);
+    // A saved record holds every field, each name up to its 15th byte.
+    return savedGameRecord(a, "") == savedGameRecord(b, "");
 }
 
 std::size_t occurrences(const std::string& text, const std::string& part) {

@@ -28,7 +28,8 @@ extern const char* const CLEAR;
 /// A fixed clock reading for tests: 6.12.2026 19:02:44.
 LocalTime testTime(int day = 6, int hour = 19, int minute = 2, int second = 44);
 
-/// Every field of the two games equal, the game's name included.
+/// Every field of the two games equal, the game's name included (thrower names
+/// up to their 15th byte).
 bool sameState(const GameState& a, const GameState& b);
 
 /// How often `part` occurs in `text`.
