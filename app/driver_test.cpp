@@ -60,15 +60,20 @@ TEST(Driver, Dialogues) {
     const std::string taken = cp850("VIRHE: Kyseinen pelaaja on jo olemassa.\nAnna heittäjä ");
     const std::string maximum =
         cp850("Anna maksimitulos (oletus = 50): VIRHE: Valinnan pitää olla välillä 1 - 1000.\n");
+    const std::string score =
+        "1. Matti: " + cp850("VIRHE: Tuloksen pitää olla välillä 0 - 1000 (tai J tai V).\n");
     const std::string U = MENU_PROMPT + "Anna uuden pelaajan nimi: ", round3 = standingsTitle("3");
     const std::string refused =
         U + cp850("Kyseinen pelaaja on jo olemassa. Pelaajaa ei lisätty.\n") + PAUSE;
     // clang-format off
     const std::vector<Dialogue> dialogues = {
-        {"set-up: names trimmed, short names taken ignoring the case of a to z, maximum from 1", "",
-         cp850("  Matti  \nMATTI\nÄijä\näijä\nPunainen Joukkue\npunainen joukku\n"
-               "PUNAINEN JOUKKUE 2\nPunainen Jouk\n\n0\n1001\n1\n1\n0\n1\n1\n0\n"),
-         {"2: " + taken + "2: ", "5: " + taken + "5: " + taken + "5: ", "6: \n" + maximum + maximum,
+        {"set-up: names trimmed, short names taken ignoring the case of a to z; the maximum from "
+         "1, a line without a number asked again silently, digits read past blanks and up to "
+         "anything else, and no number wrapping round", "",
+         cp850("  Matti  \nMATTI\nÄijä\näijä\nPunainen Joukkue\npunainen joukku\nPUNAINEN JOUKKUE 2\n"
+               "Punainen Jouk\n\n0\n1001\nabc\n4294967297\n\v\f 1x\n1\n0\n1\n1\n0\n"),
+         {"2: " + taken + "2: ", "5: " + taken + "5: " + taken + "5: ",
+          "6: \n" + maximum + maximum + "Anna maksimitulos (oletus = 50): " + maximum,
           roundHeader("1", "1") +
               cp850("1. Matti: 2. Äijä: 3. äijä: 4. Punainen Joukku: 5. Punainen Jouk: ") + CLEAR,
           ROUND_MENU + MENU_PROMPT + "\n", ENDS}},
@@ -83,13 +88,12 @@ TEST(Driver, Dialogues) {
          "Matti\nLiisa\n\n\n5\n6\n\n7\nv\nh\nH\nh\n\n9\n",
          {standingsTitle("1"), standingsTitle("0"), MENU_PROMPT + MENU_PROMPT + "\n\n" +
           roundHeader("1") + "1. Matti: " + standingsTitle("1") + "Matti          9       9 "}},
-        {"a withdrawal and a skip under the maximum 1000; Pekka keeps his number 3", "",
-         "Matti\nLiisa\nPekka\n\n1000\n1001\n1000\nv\nJ\n\n1\n2\n",
-         {roundHeader("1", "1000") +
-              "1. Matti: " + cp850("VIRHE: Tuloksen pitää olla välillä 0 - 1000 (tai J tai V).\n") +
-              "1. Matti: 2. Liisa: 3. Pekka: ",
+        {"a withdrawal and a skip under the maximum 1000, J only as typed, -0 as 0 and no "
+         "wrapping round; Pekka keeps his number 3", "",
+         "Matti\nLiisa\nPekka\n\n1000\n1001\n\n J\n4294968296\n1000\nv\nJ\n\n1\n-0\n",
+         {roundHeader("1", "1000") + score + score + score + score + "1. Matti: 2. Liisa: 3. Pekka: ",
           roundHeader("2", "1000") + "1. Matti: 3. Pekka: ", "Matti          1000    1 ",
-          "Liisa          0       0 ", "Pekka          2       2 "}},
+          "Liisa          0       0 ", "Pekka          0       0 "}},
         {"N prints the history and the menu below the screen; U shows the standings again "
          "(also when the input ends at the name); L ends after the pause", "",
          "Anna\nEero\nJo\n\n\n45\n30\nJ\n\n20\n45\n45\nn\nu\nLiisa\nl\nkey\n",
