@@ -4,8 +4,6 @@
 
 #include "support/test_support.h"
 
-namespace {
-
 constexpr std::uint32_t X = NO_RESULT;
 
 // Åsa withdrew in round 2, Jöns skipped round 1, and nobody scored above 0 in round 3.
@@ -46,5 +44,3 @@ TEST(ResultsFileText, WholeFileOfAGameEndedAfterMidnight) {
                "Paras kierros:             2 yhteistuloksella 110\n"
                "Huonoin kierros:           3 yhteistuloksella 0\n\n"));
 }
-
-}  // namespace

@@ -10,7 +10,6 @@
 
 #include "saves/saved_games.h"
 
-
 namespace {
 
 // The bytes are those of ä ö å Ä Ö Å, in this order.
@@ -51,9 +50,8 @@ bool sameState(const GameState& a, const GameState& b) {
 
 std::size_t occurrences(const std::string& text, const std::string& part) {
     std::size_t found = 0;
-    for (std::size_t at = 0; (at = text.find(part, at)) != std::string::npos; ++at) {
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
         ++found;
-    }
     return found;
 }
 
