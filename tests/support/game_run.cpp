@@ -71,13 +71,11 @@ void playDialogues(const std::vector<Dialogue>& dialogues) {
     for (const Dialogue& d : dialogues) {
         SCOPED_TRACE(d.what);
         ScratchDir dir;
-        const std::size_t split = d.planted.find('\f');
-        if (!d.planted.empty()) {
+        const std::size_t split = std::min(d.planted.find('\f'), d.planted.size());
+        if (split > 0)
             writeFile(SAVED_GAMES_FILE, d.planted.substr(0, split));
-        }
-        if (split != std::string::npos) {
+        if (split < d.planted.size())
             writeFile(RECOVERY_FILE, d.planted.substr(split + 1));
-        }
         const GameRun run = playGame(d.typed);
         EXPECT_EQ(run.exitStatus, 0);
         EXPECT_EQ(run.readsAfterEnd, 0u);
