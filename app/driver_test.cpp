@@ -67,9 +67,8 @@ TEST(Driver, Dialogues) {
         U + cp850("Kyseinen pelaaja on jo olemassa. Pelaajaa ei lisätty.\n") + PAUSE;
     // clang-format off
     const std::vector<Dialogue> dialogues = {
-        {"set-up: names trimmed, short names taken ignoring the case of a to z; the maximum from "
-         "1, a line without a number asked again silently, digits read past blanks and up to "
-         "anything else, and no number wrapping round", "",
+        {"set-up: names trimmed, short names taken ignoring the case of a to z; a maximum from 1,"
+         " read past blanks up to a non-digit, never wrapped, asked again silently if none", "",
          cp850("  Matti  \nMATTI\nÄijä\näijä\nPunainen Joukkue\npunainen joukku\nPUNAINEN JOUKKUE 2\n"
                "Punainen Jouk\n\n0\n1001\nabc\n4294967297\n\v\f 1x\n1\n0\n1\n1\n0\n"),
          {"2: " + taken + "2: ", "5: " + taken + "5: " + taken + "5: ",
@@ -121,7 +120,7 @@ TEST(Driver, Dialogues) {
         {"the only saved game is resumed unasked, keeps its start and is named by the trimmed "
          "text before the last \" (\"",
          record("  Ilta (A)   (6.12.2026, kierros 2)"), "J\nT\n\nL\n\n",
-         {"Valintasi (A/J): \n"s + CLEAR + cp850("Tilanne kierroksen 2 jälkeen: \n\n"), "\f",
+         {"Valintasi (A/J): \n" + CLEAR + cp850("Tilanne kierroksen 2 jälkeen: \n\n"), "\f",
           "(6.12.2026, kierros 2)\n", "\n\nIlta (A) (6.12.2026, kierros 2)\n2\n5.12.2026\n", "\f",
           "Vaskipiikkikisa: Ilta (A)\nTulokset 5.12.2026 klo 19:05:12 - 6.12.2026 klo 19:02:44\n"}},
         {"of four saved games only a number in the list is taken; a later whole record of the "
@@ -152,14 +151,14 @@ TEST(Driver, Dialogues) {
         {"a planted header and name holding ESC and BEL: listed, chosen, resumed, saved again",
          ILTA + "\n\n\x1b]0;X\x07Ilta (6.12.2026, kierros 2)\n2\n5.12.2026\n19:05:12\n50\n1\n"
                 "\x1b[2JMat\x07ti\x7f\n0\n5 1001 \n\n", "J\n2\nT\n\nL\n\n",
-         {"  2: ?]0;X?Ilta (6.12.2026, kierros 2)\nValintasi: "s + CLEAR + "Tilanne kierroksen 2",
+         {"  2: ?]0;X?Ilta (6.12.2026, kierros 2)\nValintasi: " + CLEAR + "Tilanne kierroksen 2",
           "\f", "\n\n?]0;X?Ilta (6.12.2026, kierros 2)\n2\n5.12.2026\n19:05:12\n50\n1\n"
           "?[2JMat?ti?\n0\n5 1001 \n\n"}},
         {"an interrupted game is shown at the start, joins the saved games after the line feed a "
          "cut-off record lacks, and is offered last", CUT_ILTA + "\f" + MATTI_1, "J\n2\nL\n\n",
          {BANNER + cp850("Edellinen peli jäi kesken. Sen tilanne tallennettiin, ja sitä voi jatkaa "
                          "valinnalla J:\n  Keskeytynyt peli (6.12.2026, kierros 1)\n\nValitse: \n"),
-          "  2: Keskeytynyt peli (6.12.2026, kierros 1)\nValintasi: "s + CLEAR, "\f",
+          "  2: Keskeytynyt peli (6.12.2026, kierros 1)\nValintasi: " + CLEAR, "\f",
           CUT_ILTA + "\n" + MATTI_1 + "\f", "\n1         5 "}},
     };
     // clang-format on

@@ -16,7 +16,7 @@
 namespace {
 
 const std::string PAUSED = "Pelaajaa ei lisätty.\r\nJatka painamalla mitä tahansa näppäintä . . . ";
-const std::string STANDINGS = std::string("\r\n") + CLEAR + "Tilanne kierroksen 1 jälkeen: ";
+const std::string STANDINGS = "\r\n" + CLEAR + "Tilanne kierroksen 1 jälkeen: ";
 
 // bash with job control on a new pseudo-terminal, LC_ALL=C.UTF-8 and the prompt
 // "shell$ ", driven step by step and killed at the end.

@@ -49,8 +49,6 @@ const std::string ROUND_MENU = cp850(
 
 const std::string MENU_PROMPT = "Valintasi (S/N/H/U/T/L): ";
 
-const char* const ENDS = "<the end>";
-
 GameRun playGame(const std::string& script) {
     Keyboard keyboard;
     keyboard.script = script;

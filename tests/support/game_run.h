@@ -20,7 +20,7 @@ GameRun playGame(const std::string& script);
 extern const std::string BANNER, SETUP_HEADING, ROUND_MENU, MENU_PROMPT;
 
 /// A fragment of Dialogue::expected that stands for the end of the output.
-extern const char* const ENDS;
+inline const std::string ENDS = "<the end>";
 
 /// One game of a dialogue table, played in a scratch directory: `planted` (if
 /// not empty) is the saved-games file at the start, and after a form feed the

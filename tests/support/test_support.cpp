@@ -25,8 +25,6 @@ std::string replaceLetters(std::string text, const char* bytes) {
 
 }  // namespace
 
-const char* const CLEAR = "\x1b[H\x1b[2J\x1b[3J";
-
 std::string cp850(const std::string& utf8) {
     return replaceLetters(utf8, "\x84\x94\x86\x8E\x99\x8F");
 }

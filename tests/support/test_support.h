@@ -23,7 +23,7 @@ ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points
 inline const std::string PAUSE = cp850("Jatka painamalla mitä tahansa näppäintä . . . \n");
 
 /// The screen-clearing bytes the program writes.
-extern const char* const CLEAR;
+inline const std::string CLEAR = "\x1b[H\x1b[2J\x1b[3J";
 
 /// A fixed clock reading for tests: 6.12.2026 19:02:44.
 LocalTime testTime(int day = 6, int hour = 19, int minute = 2, int second = 44);
