@@ -86,9 +86,10 @@ static std::string planted(const std::string& input, const std::string& mark, co
     if (input.compare(0, mark.size(), mark) != 0) {
         return input;
     }
-    const std::size_t play = input.find("#play\n", mark.size());
+    const std::string playMark = "#play\n";
+    const std::size_t play = input.find(playMark, mark.size());
     writeFile(name, input.substr(mark.size(), play - mark.size()));
-    return play == std::string::npos ? "" : input.substr(play + 6);
+    return play == std::string::npos ? "" : input.substr(play + playMark.size());
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
