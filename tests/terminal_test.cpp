@@ -107,7 +107,7 @@ TEST(Terminal, CharsetsPauseAndSignals) {
     ASSERT_NO_FATAL_FAILURE(keyAtThePause(shell, {"\xF0\x9F\x8E", "\xAF"}));
     ASSERT_TRUE(shell.waitFor(STANDINGS));
     EXPECT_NE(shell.output.find(PAUSED + STANDINGS), std::string::npos);
-    ASSERT_NO_FATAL_FAILURE(keyAtThePause(shell, {"\x1b", "[1", ";5A"}));
+    ASSERT_NO_FATAL_FAILURE(keyAtThePause(shell, {"\x1b", "[", "1;5A"}));
     ASSERT_TRUE(shell.waitFor(STANDINGS));
     // Ctrl-Z hands the shell its line mode back; fg brings the wait back.
     ASSERT_NO_FATAL_FAILURE(keyAtThePause(shell, {"\x1a"}));
