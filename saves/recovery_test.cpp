@@ -97,14 +97,15 @@ TEST(Recovery, UnmovableAndDamagedFilesAreNeverLost) {
     }
 }
 
-// Killed while it waits after round 2 (typed ahead with N), the game is
-// resumed as it was shown; with a directory at the file's name every display
-// warns until T has saved the game, and L still writes the results.
+// Killed at any wait after round 2, the game resumes as it was shown; with a
+// directory at the file's name every display warns until T has saved the game,
+// and L still writes the results.
 TEST(Recovery, SecuredBeforeEveryWaitOrWarnedOfOnEveryDisplay) {
     ScratchDir dir;
-    const GameRun shown = playGame("Matti\nLiisa\n\n\n5\n7\n\n3\nV\nN\n|N\n");
-    EXPECT_EQ(shown.recoveryAtWaits.at(1),
-              record("Keskeytynyt peli", "2", "2\nMatti\n0\n5 3 \nLiisa\n1\n7 1001 \n"));
+    const GameRun shown = playGame("Matti\nLiisa\n\n\n5\n7\n\n3\nV\n|N\nN\n|N\n");
+    const std::string round2 =
+        record("Keskeytynyt peli", "2", "2\nMatti\n0\n5 3 \nLiisa\n1\n7 1001 \n");
+    EXPECT_EQ(shown.recoveryAtWaits, (std::vector<std::string>{"", round2, round2}));
     ScratchDir unwritable;
     ASSERT_TRUE(std::filesystem::create_directory(RECOVERY_FILE));
     const std::string output = playGame("Matti\n\n\n5\n|\n6\n|T\nIlta\n\nL\n\n").output;
