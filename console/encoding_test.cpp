@@ -8,8 +8,6 @@
 
 #include "support/test_support.h"
 
-namespace {
-
 // fi_FI and fi_FI@euro name no set, their locales give it: built in ./, not the system's archive.
 TEST(Encoding, CharacterSetOfTheLocale) {
     const ScratchDir dir;
@@ -58,5 +56,3 @@ TEST(Encoding, ConvertsEachWayAndMarksWhatTheOtherSideLacks) {
     }
     EXPECT_FALSE(openCharset(set, "no-such-set"));
 }
-
-}  // namespace

@@ -33,9 +33,9 @@ bool readWholeFile(const std::string& path, std::string& bytes);
 /// and the temporary file is removed.
 bool replaceFile(const std::string& path, const std::string& bytes);
 
-/// Removes the file `path`; true when no file of that name is left (also
-/// when there was none).
-bool removeFile(const std::string& path);
+/// Removes the file `path` if there is one. A file that cannot be removed
+/// is left as it is: every caller goes on either way.
+void removeFile(const std::string& path);
 
 /// Gives the file `from` the name `to`, which must not exist yet: NameTaken
 /// when something of that name exists, and `from` then keeps its name.

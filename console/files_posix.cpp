@@ -133,12 +133,10 @@ bool replaceFile(const std::string& path, const std::string& bytes) {
     return syncDirectoryOf(path);
 }
 
-bool removeFile(const std::string& path) {
-    if (::unlink(path.c_str()) != 0) {
-        return errno == ENOENT;
+void removeFile(const std::string& path) {
+    if (::unlink(path.c_str()) == 0) {
+        syncDirectoryOf(path);
     }
-    syncDirectoryOf(path);
-    return true;
 }
 
 NewFileResult renameToNewName(const std::string& from, const std::string& to) {

@@ -140,12 +140,8 @@ bool replaceFile(const std::string& path, const std::string& bytes) {
     return true;
 }
 
-bool removeFile(const std::string& path) {
-    if (::DeleteFileW(widePath(path).c_str())) {
-        return true;
-    }
-    const DWORD error = ::GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+void removeFile(const std::string& path) {
+    ::DeleteFileW(widePath(path).c_str());
 }
 
 NewFileResult renameToNewName(const std::string& from, const std::string& to) {

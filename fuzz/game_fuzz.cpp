@@ -7,9 +7,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "app/driver.h"
 #include "console/text.h"
@@ -18,9 +17,28 @@
 #include "saves/record_reader.h"
 #include "saves/recovery.h"
 #include "saves/saved_games.h"
+#include "scoring/points.h"
 #include "support/test_support.h"
 
-const std::string PLAY_MARK = "#play\n";
+// Aborts when a property does not hold, so that libFuzzer keeps the input.
+static void require(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "Property broken: %s\n", what);
+        std::abort();
+    }
+}
+
+// Each thrower holds `round` entries of at most 1000 or NO_RESULT; the maximum is 1..1000.
+static bool isPlayable(const GameState& state) {
+    bool valid = state.maxScore >= 1 && state.maxScore <= HIGHEST_MAX_SCORE;
+    for (const ThrowerRecord& thrower : state.throwers) {
+        valid = valid && thrower.points.size() == state.round;
+        for (const std::uint32_t entry : thrower.points)
+            valid = valid && (entry <= HIGHEST_MAX_SCORE || entry == NO_RESULT);
+    }
+    return valid;
+}
+
 // Every display walks every round, so longer saved games take seconds under the
 // sanitizers; they are loaded and saved again, but not played.
 constexpr std::uint32_t MOST_ROUNDS_PLAYED = 2000;
@@ -68,9 +86,10 @@ static std::string planted(const std::string& input, const std::string& mark, co
     if (input.compare(0, mark.size(), mark) != 0) {
         return input;
     }
-    const std::size_t play = input.find(PLAY_MARK, mark.size());
+    const std::string playMark = "#play\n";
+    const std::size_t play = input.find(playMark, mark.size());
     writeFile(name, input.substr(mark.size(), play - mark.size()));
-    return play == std::string::npos ? "" : input.substr(play + PLAY_MARK.size());
+    return play == std::string::npos ? "" : input.substr(play + playMark.size());
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -85,54 +104,51 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool tooLong =
         readRecoveryRecord(recoveryBefore, header, longest) && longest.round > MOST_ROUNDS_PLAYED;
     std::vector<std::string> before;
-    require(listSavedGames(SAVED_GAMES_FILE, before) == !before.empty(),
-            "the list's flag tells whether it holds games");
+    listSavedGames(SAVED_GAMES_FILE, before);
     for (const std::string& entry : before) {
         require(!isBlank(entry) && trimmed(entry) == entry, "a listed game is a trimmed line");
         tooLong = checkLoad(entry) > MOST_ROUNDS_PLAYED || tooLong;
     }
-    checkLoad("Ei tallennettu (1.1.2000, kierros 0)");
     if (tooLong) {
         return 0;
     }
     std::ostringstream out;
     Console console{in, out};
-    GameState state;
-    require(runGame(
-                console, [] { return testTime(); }, state) == 0,
-            "the game ends with status 0");
+    GameState game;
+    const int status = runGame(
+        console, [] { return testTime(); }, game);
     const std::string output = out.str();
+    require(status == 0 && output.back() == '\n' && console.endReports <= 1 && isPlayable(game),
+            "the game ends with status 0 and a line end, reads nothing after the end of input, "
+            "and every thrower holds one valid entry per round");
     const std::string results = resultsFileName(testTime(), 1);
-    require(console.endReports <= 1, "nothing is read after the end of input");
-    require(isPlayable(state), "every thrower holds one valid entry per round");
     require(output.find("Tulokset tallennettu tiedostoon:\n" + results + "\n" + PAUSE) ==
                     std::string::npos ||
-                fileContents(results) == resultsFileText(state, testTime()),
+                fileContents(results) == resultsFileText(game, testTime()),
             "a results file reported as written holds the whole report");
-    // Every save reported (with its pause: a listed name can hold the words) adds
-    // one listed game, as does a recovery record taken over after the banner.
     const std::string savedAfter = fileContents(SAVED_GAMES_FILE);
     const std::string left = fileContents(RECOVERY_FILE);
     require(recoveryBefore.empty() || savedAfter.find(recoveryBefore) != std::string::npos ||
                 left == recoveryBefore || fileContents(damagedRecoveryName(1)) == recoveryBefore,
             "a planted recovery file is never lost (taken over, moved aside or kept)");
-    GameState saveOfIt = state;
-    GameState recovered = state;
-    require(readRecoveryRecord(savedGameRecord(state, ""), header, saveOfIt) &&
+    GameState saveOfIt = game;
+    GameState recovered = game;
+    require(readRecoveryRecord(savedGameRecord(game, ""), header, saveOfIt) &&
                 (access(RECOVERY_FILE, F_OK) != 0 || left == recoveryBefore ||
                  (readRecoveryRecord(left, header, recovered) && sameState(recovered, saveOfIt))),
             "a recovery file left at the end holds the game as a save of it reads back");
-    require(savedAfter.compare(0, savedBefore.size(), savedBefore) == 0,
-            "the saved-games file is only appended to");
+    // Every save reported (with its pause: a listed name can hold the words) adds
+    // one listed game, as does a recovery record taken over after the banner.
     std::vector<std::string> after;
     listSavedGames(SAVED_GAMES_FILE, after);
     const std::size_t saves =
         occurrences(output, "Pelitilanne tallennettu.\n" + PAUSE) +
         (output.find("Edellinen peli j\x84i kesken.") == output.find("\n\n") + 2 ? 1 : 0);
-    require(after.size() == before.size() + saves, "every save reported adds one listed game");
-    GameState last;
-    require(saves == 0 || loadSavedGame(after.back(), SAVED_GAMES_FILE, last),
-            "the game saved last can be loaded");
+    require(savedAfter.compare(0, savedBefore.size(), savedBefore) == 0 &&
+                after.size() == before.size() + saves &&
+                (saves == 0 || loadSavedGame(after.back(), SAVED_GAMES_FILE, saveOfIt)),
+            "the saved-games file is only appended to, every save reported adds one listed "
+            "game, and the game saved last can be loaded");
     require(onlyLineFeedsAndClears(output),
             "no control byte reaches the terminal but line feeds and the clear sequence");
     return 0;

@@ -1,12 +1,8 @@
 #include "report/results.h"
 
-#include <sstream>
-
 #include <gtest/gtest.h>
 
 #include "support/test_support.h"
-
-namespace {
 
 constexpr std::uint32_t X = NO_RESULT;
 
@@ -48,28 +44,3 @@ TEST(ResultsFileText, WholeFileOfAGameEndedAfterMidnight) {
                "Paras kierros:             2 yhteistuloksella 110\n"
                "Huonoin kierros:           3 yhteistuloksella 0\n\n"));
 }
-
-// Command L for a game without a name, again and again in the same second: no
-// earlier file is replaced, and the 999th name is the last one tried.
-TEST(WriteResultsFile, WritesUnderTheFirstFreeNameUpToTheLast) {
-    ScratchDir dir;
-    GameState state = KESAKISA;
-    state.gameName = "";
-    const std::string name = "vaskipiikkikisa_tulokset_20261206_23.51.03";
-    for (const std::string suffix : {"", "_2", "_999", "none"}) {
-        for (unsigned taken = 3; suffix == "_999" && taken < 999; ++taken)
-            writeFile(name + "_" + std::to_string(taken) + ".txt", "taken");
-        std::istringstream in("key\n");
-        std::ostringstream out;
-        Console console{in, out};
-        writeResultsFile(console, state, [] { return testTime(6, 23, 51, 3); });
-        EXPECT_EQ(
-            out.str(),
-            (suffix == "none" ? "Tulosten tallentaminen ei onnistunut. Ohjelma lopetetaan. \n"
-                              : "Tulokset tallennettu tiedostoon:\n" + name + suffix + ".txt\n") +
-                PAUSE);
-    }
-    EXPECT_EQ(fileContents(name + ".txt"), resultsFileText(state, testTime(6, 23, 51, 3)));
-}
-
-}  // namespace

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "report/results.h"
 #include "saves/saved_games.h"
 #include "support/game_run.h"
 #include "support/test_support.h"
@@ -25,7 +24,7 @@ const std::string MATTI_1 = record("Keskeytynyt peli", "1", "1\nMatti\n0\n5 \n")
 }  // namespace
 
 // Whatever no saved record holds stays in the file when the input ends; a save,
-// a refused name and the results file leave none.
+// a refused name and the results file leave none, and no temporary file is left.
 TEST(Recovery, WrittenAfterEveryChangeAndRemovedOnceTheGameIsKeptElsewhere) {
     const std::string withLiisa = record("Ilta", "1", "2\nMatti\n0\n5 \nLiisa\n0\n1001 \n");
     // clang-format off
@@ -41,42 +40,31 @@ TEST(Recovery, WrittenAfterEveryChangeAndRemovedOnceTheGameIsKeptElsewhere) {
     // clang-format on
     for (const auto& c : cases) {
         ScratchDir dir;
+        writeFile(std::string(RECOVERY_FILE) + ".tmp", "\n\nKesk");  // as a crash mid-write leaves
         playGame(c.script);
-        EXPECT_EQ(fileContents(RECOVERY_FILE), c.file) << c.script;
+        EXPECT_EQ(fileContents(RECOVERY_FILE) + filesStartingWith(RECOVERY_FILE + std::string(".")),
+                  c.file)
+            << c.script;
     }
 }
 
-// When no results file can be written, the game typed ahead with L stays in the
-// recovery file.
-TEST(Recovery, FailedResultsFileLeavesTheGameToResume) {
+// Command L again and again in the same second: no results file is replaced,
+// the 999th name is the last one tried, and when none can be written the game
+// typed ahead with L stays in the recovery file.
+TEST(Recovery, ResultsUnderTheFirstFreeNameOrTheGameKeptToResume) {
     ScratchDir dir;
-    for (unsigned attempt = 1; attempt <= 999; ++attempt) {
-        writeFile(resultsFileName(testTime(), attempt), "");
+    const std::string name = "vaskipiikkikisa_tulokset_20261206_19.02.44";
+    for (const std::string suffix : {"", "_2", "_999", "none"}) {
+        for (unsigned taken = 3; suffix == "_999" && taken < 999; ++taken)
+            writeFile(name + "_" + std::to_string(taken) + ".txt", "taken");
+        const std::string shown =
+            suffix == "none" ? "Tulosten tallentaminen ei onnistunut. Ohjelma lopetetaan. \n"
+                             : "Tulokset tallennettu tiedostoon:\n" + name + suffix + ".txt\n";
+        EXPECT_NE(playGame("Matti\n\n\n5\nL\n\n").output.find(MENU_PROMPT + shown + PAUSE),
+                  std::string::npos)
+            << suffix;
+        EXPECT_EQ(fileContents(RECOVERY_FILE), suffix == "none" ? MATTI_1 : "");
     }
-    EXPECT_NE(playGame("Matti\n\n\n5\nL\n\n").output.find("Tulosten tallentaminen ei"),
-              std::string::npos);
-    EXPECT_EQ(fileContents(RECOVERY_FILE), MATTI_1);
-}
-
-// A whole record joins the saved games (after a line feed ending a cut-off
-// record) and is offered last; a leftover temporary file goes.
-TEST(Recovery, WholeRecordIsMovedToTheSavedGamesAndResumed) {
-    ScratchDir dir;
-    const std::string cut =
-        "\n\nVanha (1.12.2026, kierros 1)\n1\n1.12.2026\n18:00:00\n50\n1\nPekka\n0\n4";
-    writeFile(SAVED_GAMES_FILE, cut);
-    writeFile(RECOVERY_FILE, MATTI_1);
-    writeFile(std::string(RECOVERY_FILE) + ".tmp", "\n\nKesk");
-    const GameRun run = playGame("J\n2\n");
-    EXPECT_NE(run.output.find(BANNER +
-                              cp850("Edellinen peli jäi kesken. Sen tilanne tallennettiin, ja "
-                                    "sitä voi jatkaa valinnalla J:\n") +
-                              "  Keskeytynyt peli (6.12.2026, kierros 1)\n\nValitse: \n"),
-              std::string::npos)
-        << run.output;
-    EXPECT_EQ(fileContents(SAVED_GAMES_FILE), cut + "\n" + MATTI_1);
-    EXPECT_EQ(filesStartingWith("vaskipiikkikisa_keskeytynyt"), "");
-    EXPECT_EQ(run.state.throwers.at(0).points.at(0), 5u);
 }
 
 // A record that cannot be appended stays, and the new game is not secured over
@@ -109,14 +97,15 @@ TEST(Recovery, UnmovableAndDamagedFilesAreNeverLost) {
     }
 }
 
-// Killed while it waits after round 2 (typed ahead with N), the game is
-// resumed as it was shown; with a directory at the file's name every display
-// warns until T has saved the game, and L still writes the results.
+// Killed at any wait after round 2, the game resumes as it was shown; with a
+// directory at the file's name every display warns until T has saved the game,
+// and L still writes the results.
 TEST(Recovery, SecuredBeforeEveryWaitOrWarnedOfOnEveryDisplay) {
     ScratchDir dir;
-    const GameRun shown = playGame("Matti\nLiisa\n\n\n5\n7\n\n3\nV\nN\n|N\n");
-    EXPECT_EQ(shown.recoveryAtWaits.at(1),
-              record("Keskeytynyt peli", "2", "2\nMatti\n0\n5 3 \nLiisa\n1\n7 1001 \n"));
+    const GameRun shown = playGame("Matti\nLiisa\n\n\n5\n7\n\n3\nV\n|N\nN\n|N\n");
+    const std::string round2 =
+        record("Keskeytynyt peli", "2", "2\nMatti\n0\n5 3 \nLiisa\n1\n7 1001 \n");
+    EXPECT_EQ(shown.recoveryAtWaits, (std::vector<std::string>{"", round2, round2}));
     ScratchDir unwritable;
     ASSERT_TRUE(std::filesystem::create_directory(RECOVERY_FILE));
     const std::string output = playGame("Matti\n\n\n5\n|\n6\n|T\nIlta\n\nL\n\n").output;

@@ -59,12 +59,13 @@ std::vector<std::string> listed() {
 }  // namespace
 
 // Ilta with CR LF line ends; files that list nothing; then "rounds/maximum/
-// throwers/name/points": five records a save may write, then ones none writes:
+// throwers/name/points": five records a save may write (one name holding the
+// byte that ends text-mode input on Windows), then ones none writes:
 // huge counts, a million rounds without throwers to back them, and blank names
 // (saved at round 0, one would open a record of its own).
 TEST(SavedGames, OnlyRecordsASaveWritesAreLoaded) {
     const std::string cases =
-        "0/50/1/Matti/;1/1/1/Matti/0;1/1000/1/Matti/1000;1/50/1/Matti/1001;1000000/50/0/Matti/5;"
+        "0/50/1/Matti/;1/1/1/Matti/0;1/1000/1/Matti/1000;1/50/1/Ma\x1att/1001;1000000/50/0/Matti/5;"
         "-1/50/1/Matti/5;1/50/-1/Matti/5;1/0/1/Matti/5;1/1001/1/Matti/5;1/50/1/Matti/1002;"
         "1/50/1/Matti/-5;1/50/1/Matti/4294967297;1/50/4000000000/Matti/5;4000000000/50/1/Matti/5;"
         "1000001/50/0/Matti/5;x/50/1/Matti/5;1/50/1/Matti/x;1/50/1/ "

@@ -49,8 +49,6 @@ const std::string ROUND_MENU = cp850(
 
 const std::string MENU_PROMPT = "Valintasi (S/N/H/U/T/L): ";
 
-const char* const ENDS = "<the end>";
-
 GameRun playGame(const std::string& script) {
     Keyboard keyboard;
     keyboard.script = script;
@@ -58,8 +56,9 @@ GameRun playGame(const std::string& script) {
     std::ostringstream out;
     Console console{in, out};
     GameRun run;
+    GameState state;
     run.exitStatus = runGame(
-        console, [] { return testTime(); }, run.state);
+        console, [] { return testTime(); }, state);
     run.output = out.str();
     run.readsAfterEnd = console.endReports > 1 ? console.endReports - 1 : 0;
     run.recoveryAtWaits = keyboard.waits;
@@ -70,9 +69,11 @@ void playDialogues(const std::vector<Dialogue>& dialogues) {
     for (const Dialogue& d : dialogues) {
         SCOPED_TRACE(d.what);
         ScratchDir dir;
-        if (!d.planted.empty()) {
-            writeFile(SAVED_GAMES_FILE, d.planted);
-        }
+        const std::size_t split = std::min(d.planted.find('\f'), d.planted.size());
+        if (split > 0)
+            writeFile(SAVED_GAMES_FILE, d.planted.substr(0, split));
+        if (split < d.planted.size())
+            writeFile(RECOVERY_FILE, d.planted.substr(split + 1));
         const GameRun run = playGame(d.typed);
         EXPECT_EQ(run.exitStatus, 0);
         EXPECT_EQ(run.readsAfterEnd, 0u);

@@ -3,13 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "app/game_state.h"
-
 /// The outcome of one game played in-process over a scripted console.
 struct GameRun {
     std::string output;
     int exitStatus = -1;
-    GameState state;
     unsigned readsAfterEnd = 0;                ///< reads made after the end of input was reported
     std::vector<std::string> recoveryAtWaits;  ///< the recovery file whenever input ran out
 };
@@ -23,10 +20,11 @@ GameRun playGame(const std::string& script);
 extern const std::string BANNER, SETUP_HEADING, ROUND_MENU, MENU_PROMPT;
 
 /// A fragment of Dialogue::expected that stands for the end of the output.
-extern const char* const ENDS;
+inline const std::string ENDS = "<the end>";
 
 /// One game of a dialogue table, played in a scratch directory: `planted` (if
-/// not empty) is the saved-games file at the start, `typed` the input. Each of
+/// not empty) is the saved-games file at the start, and after a form feed the
+/// recovery file of an interrupted game; `typed` is the input. Each of
 /// `expected` must appear after the one before in the output, then a form feed
 /// and the saved-games file, then a form feed and the results file.
 struct Dialogue {

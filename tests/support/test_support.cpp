@@ -1,17 +1,14 @@
 #include "support/test_support.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <numeric>
 #include <random>
 #include <set>
 #include <sstream>
-#include <tuple>
 
-#include "scoring/points.h"
+#include "saves/saved_games.h"
 
 namespace {
 
@@ -27,8 +24,6 @@ std::string replaceLetters(std::string text, const char* bytes) {
 }
 
 }  // namespace
-
-const char* const CLEAR = "\x1b[H\x1b[2J\x1b[3J";
 
 std::string cp850(const std::string& utf8) {
     return replaceLetters(utf8, "\x84\x94\x86\x8E\x99\x8F");
@@ -47,31 +42,14 @@ LocalTime testTime(int day, int hour, int minute, int second) {
 }
 
 bool sameState(const GameState& a, const GameState& b) {
-    const auto same = [](const ThrowerRecord& x, const ThrowerRecord& y) {
-        return std::tie(x.points, x.name, x.withdrawn) == std::tie(y.points, y.name, y.withdrawn);
-    };
-    return std::tie(a.round, a.maxScore, a.gameName, a.startDate, a.startTime) ==
-               std::tie(b.round, b.maxScore, b.gameName, b.startDate, b.startTime) &&
-           std::equal(a.throwers.begin(), a.throwers.end(), b.throwers.begin(), b.throwers.end(),
-                      same);
-}
-
-bool isPlayable(const GameState& state) {
-    const auto valid = [&](const ThrowerRecord& t) {
-        return t.points.size() == state.round &&
-               std::all_of(t.points.begin(), t.points.end(), [](std::uint32_t entry) {
-                   return entry <= HIGHEST_MAX_SCORE || entry == NO_RESULT;
-               });
-    };
-    return state.maxScore >= 1 && state.maxScore <= HIGHEST_MAX_SCORE &&
-           std::all_of(state.throwers.begin(), state.throwers.end(), valid);
+    // A saved record holds every field, each name up to its 15th byte.
+    return savedGameRecord(a, "") == savedGameRecord(b, "");
 }
 
 std::size_t occurrences(const std::string& text, const std::string& part) {
     std::size_t found = 0;
-    for (std::size_t at = 0; (at = text.find(part, at)) != std::string::npos; ++at) {
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
         ++found;
-    }
     return found;
 }
 
@@ -80,13 +58,6 @@ bool onlyLineFeedsAndClears(const std::string& shown) {
                                         [](unsigned char c) { return c < ' ' || c == 0x7F; });
     return static_cast<std::size_t>(controls) ==
            occurrences(shown, "\n") + 3 * occurrences(shown, CLEAR);
-}
-
-void require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "Property broken: %s\n", what);
-        std::abort();
-    }
 }
 
 ScratchDir::ScratchDir() : previous(std::filesystem::current_path().string()) {

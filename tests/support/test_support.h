@@ -7,7 +7,7 @@
 #include "app/game_state.h"
 #include "format/stamps.h"
 
-// Helpers shared by the unit tests, the process tests and the fuzz targets.
+// Helpers shared by the unit tests, the process tests and the fuzz target.
 
 /// The text with the UTF-8 letters ä ö å Ä Ö Å as the console's code page 850 bytes.
 std::string cp850(const std::string& utf8);
@@ -23,16 +23,14 @@ ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points
 inline const std::string PAUSE = cp850("Jatka painamalla mitä tahansa näppäintä . . . \n");
 
 /// The screen-clearing bytes the program writes.
-extern const char* const CLEAR;
+inline const std::string CLEAR = "\x1b[H\x1b[2J\x1b[3J";
 
 /// A fixed clock reading for tests: 6.12.2026 19:02:44.
 LocalTime testTime(int day = 6, int hour = 19, int minute = 2, int second = 44);
 
-/// Every field of the two games equal, the game's name included.
+/// Every field of the two games equal, the game's name included (thrower names
+/// up to their 15th byte).
 bool sameState(const GameState& a, const GameState& b);
-
-/// Each thrower holds `round` entries of at most 1000 or NO_RESULT; the maximum is 1..1000.
-bool isPlayable(const GameState& state);
 
 /// How often `part` occurs in `text`.
 std::size_t occurrences(const std::string& text, const std::string& part);
@@ -40,9 +38,6 @@ std::size_t occurrences(const std::string& text, const std::string& part);
 /// True when the only control bytes (below 0x20, and 0x7F) in `shown` are line
 /// feeds and the three escapes of each clear sequence.
 bool onlyLineFeedsAndClears(const std::string& shown);
-
-/// For the fuzz targets: aborts when a property does not hold, so the input is kept.
-void require(bool holds, const char* what);
 
 /// A fresh directory under TMPDIR, the working directory for the value's life.
 struct ScratchDir {
