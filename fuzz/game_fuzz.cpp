@@ -140,13 +140,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every save reported (with its pause: a listed name can hold the words) adds
     // one listed game, as does a recovery record taken over after the banner.
     std::vector<std::string> after;
+    GameState last;
     listSavedGames(SAVED_GAMES_FILE, after);
     const std::size_t saves =
         occurrences(output, "Pelitilanne tallennettu.\n" + PAUSE) +
         (output.find("Edellinen peli j\x84i kesken.") == output.find("\n\n") + 2 ? 1 : 0);
     require(savedAfter.compare(0, savedBefore.size(), savedBefore) == 0 &&
                 after.size() == before.size() + saves &&
-                (saves == 0 || loadSavedGame(after.back(), SAVED_GAMES_FILE, saveOfIt)),
+                (saves == 0 || loadSavedGame(after.back(), SAVED_GAMES_FILE, last)),
             "the saved-games file is only appended to, every save reported adds one listed "
             "game, and the game saved last can be loaded");
     require(onlyLineFeedsAndClears(output),
