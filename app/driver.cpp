@@ -6,7 +6,7 @@
 #include "app/game_state.h"
 #include "app/round_entry.h"
 #include "app/setup.h"
-#include "commands/history.h"
+#include "scoring/round_history.h"
 #include "commands/roster.h"
 #include "console/text.h"
 #include "report/results.h"
@@ -154,7 +154,7 @@ Next roundMenu(Console& console, GameState& state, const Clock& clock, Recovery&
             return save(console, state, clock, recovery);
         }
         if (answer == "N") {
-            showRoundHistory(console, state);
+            console.out << roundHistory(state.throwers, state.round, Form::Console);
             printRoundMenu(console);
         }
     }

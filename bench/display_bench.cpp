@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/game_state.h"
-#include "commands/history.h"
+#include "scoring/round_history.h"
 #include "report/results.h"
 #include "scoring/standings.h"
 #include "scoring/statistics.h"

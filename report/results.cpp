@@ -1,6 +1,6 @@
 #include "report/results.h"
 
-#include "commands/history.h"
+#include "scoring/round_history.h"
 #include "console/files.h"
 #include "console/text.h"
 #include "report/file_text.h"

@@ -1,4 +1,4 @@
-#include "commands/history.h"
+#include "scoring/round_history.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "commands/history.h"
+#include "scoring/round_history.h"
 
 #include "format/numbers.h"
 #include "scoring/figures.h"
@@ -113,8 +113,4 @@ std::string roundHistory(const std::vector<ThrowerRecord>& throwers, std::uint32
     appendWinnerLines(text, throwers, rounds);
     text += "\n";
     return text;
-}
-
-void showRoundHistory(Console& console, const GameState& state) {
-    console.out << roundHistory(state.throwers, state.round, Form::Console);
 }

@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "app/game_state.h"
-#include "console/console.h"
 #include "scoring/form.h"
 #include "scoring/thrower.h"
 
@@ -20,6 +18,3 @@ std::string roundWinners(const std::vector<ThrowerRecord>& throwers, std::uint32
 /// the opening section of the results report. Console bytes.
 std::string roundHistory(const std::vector<ThrowerRecord>& throwers, std::uint32_t rounds,
                          Form form);
-
-/// Command N: prints the console history below the current screen.
-void showRoundHistory(Console& console, const GameState& state);
