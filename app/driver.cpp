@@ -8,7 +8,7 @@
 #include "app/setup.h"
 #include "scoring/round_history.h"
 #include "commands/roster.h"
-#include "console/text.h"
+#include "format/text.h"
 #include "report/results.h"
 #include "saves/dialogs.h"
 #include "saves/recovery.h"

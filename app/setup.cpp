@@ -4,7 +4,7 @@
 #include <string>
 
 #include "console/readers.h"
-#include "console/text.h"
+#include "format/text.h"
 #include "format/numbers.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "console/text.h"
+#include "format/text.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "console/console.h"
 
-#include "console/text.h"
+#include "format/text.h"
 
 namespace {
 

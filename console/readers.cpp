@@ -1,6 +1,6 @@
 #include "console/readers.h"
 
-#include "console/text.h"
+#include "format/text.h"
 #include "format/numbers.h"
 
 namespace {
@@ -31,37 +31,6 @@ bool readRanged(Console& console, const std::string& prompt, std::uint32_t min, 
 }
 
 }  // namespace
-
-ScannedNumber scanNumber(const std::string& text, std::size_t& at) {
-    while (at < text.size() && isWhitespace(text[at])) {
-        ++at;
-    }
-    ScannedNumber number;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        number.negative = text[at] == '-';
-        ++at;
-    }
-    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-        number.found = true;
-        number.magnitude = number.magnitude * 10 + static_cast<std::uint64_t>(text[at] - '0');
-        if (number.magnitude > LARGEST_NUMBER) {
-            number.magnitude = LARGEST_NUMBER + 1;  // keeps it bounded over any run of digits
-        }
-    }
-    return number;
-}
-
-ParsedNumber parseNumber(const std::string& line) {
-    std::size_t at = 0;
-    const ScannedNumber scanned = scanNumber(line, at);
-    if (!scanned.found) {
-        return {};
-    }
-    if (scanned.magnitude > LARGEST_NUMBER || (scanned.negative && scanned.magnitude != 0)) {
-        return {NumberKind::OutOfRange, 0};
-    }
-    return {NumberKind::Value, static_cast<std::uint32_t>(scanned.magnitude)};
-}
 
 bool readChoice(Console& console, const std::string& prompt, std::uint32_t min, std::uint32_t max,
                 std::uint32_t& value) {

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "format/text.h"
+
 std::string unsignedToText(std::uint32_t n) {
     // Digits are written from the right into a buffer long enough for 2^32 - 1.
     char digits[10];
@@ -57,4 +59,35 @@ std::string padRight(std::string text, std::uint32_t width) {
 
 std::string decimalToColumn(double x, std::uint32_t width) {
     return padRight(decimalToText(x, 2), width);
+}
+
+ScannedNumber scanNumber(const std::string& text, std::size_t& at) {
+    while (at < text.size() && isWhitespace(text[at])) {
+        ++at;
+    }
+    ScannedNumber number;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        number.negative = text[at] == '-';
+        ++at;
+    }
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+        number.found = true;
+        number.magnitude = number.magnitude * 10 + static_cast<std::uint64_t>(text[at] - '0');
+        if (number.magnitude > LARGEST_NUMBER) {
+            number.magnitude = LARGEST_NUMBER + 1;  // keeps it bounded over any run of digits
+        }
+    }
+    return number;
+}
+
+ParsedNumber parseNumber(const std::string& line) {
+    std::size_t at = 0;
+    const ScannedNumber scanned = scanNumber(line, at);
+    if (!scanned.found) {
+        return {};
+    }
+    if (scanned.magnitude > LARGEST_NUMBER || (scanned.negative && scanned.magnitude != 0)) {
+        return {NumberKind::OutOfRange, 0};
+    }
+    return {NumberKind::Value, static_cast<std::uint32_t>(scanned.magnitude)};
 }

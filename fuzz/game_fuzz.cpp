@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "app/driver.h"
-#include "console/text.h"
+#include "format/text.h"
 #include "report/results.h"
 #include "saves/dialogs.h"
 #include "saves/record_reader.h"

@@ -2,7 +2,7 @@
 
 #include "scoring/round_history.h"
 #include "console/files.h"
-#include "console/text.h"
+#include "format/text.h"
 #include "report/file_text.h"
 #include "scoring/standings.h"
 #include "scoring/statistics.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "console/readers.h"
-#include "console/text.h"
+#include "format/text.h"
 #include "format/numbers.h"
 #include "saves/saved_games.h"
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "console/readers.h"
-#include "console/text.h"
+#include "format/numbers.h"
+#include "format/text.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "console/files.h"
-#include "console/text.h"
+#include "format/text.h"
 #include "saves/record_reader.h"
 #include "saves/saved_games.h"
 

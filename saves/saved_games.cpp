@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "console/files.h"
-#include "console/text.h"
+#include "format/text.h"
 #include "format/numbers.h"
 #include "saves/record_reader.h"
 

@@ -1,4 +1,4 @@
-#include "console/text.h"
+#include "format/text.h"
 
 #include <algorithm>
 
