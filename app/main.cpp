@@ -3,7 +3,8 @@
 #include "app/driver.h"
 #include "app/game_state.h"
 #include "console/console.h"
-#include "console/terminal.h"
+#include "console/platform/clock.h"
+#include "console/platform/terminal.h"
 
 // Runs the game on the process's console; the terminal streams convert for the
 // terminal, and the game itself sees code page 850 bytes either way.

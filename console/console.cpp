@@ -1,5 +1,6 @@
 #include "console/console.h"
 
+#include "console/platform/terminal.h"
 #include "format/text.h"
 
 namespace {
@@ -50,7 +51,7 @@ bool ask(Console& console, const std::string& prompt, std::string& line) {
 }
 
 void clearScreen(Console& console) {
-    console.out << "\x1b[H\x1b[2J\x1b[3J";
+    console.out << CLEAR_SCREEN;
 }
 
 void pause(Console& console) {

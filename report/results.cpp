@@ -1,7 +1,7 @@
 #include "report/results.h"
 
 #include "scoring/round_history.h"
-#include "console/files.h"
+#include "console/platform/files.h"
 #include "format/text.h"
 #include "report/file_text.h"
 #include "scoring/standings.h"
@@ -11,22 +11,6 @@ namespace {
 
 // Two games ended in the same second share a stamp; later ones get a suffix.
 constexpr unsigned LAST_ATTEMPT = 999;
-
-// Writes the text under the first free name; empty when no file could be made.
-std::string writeUnderFreeName(const std::string& text, const LocalTime& end) {
-    for (unsigned attempt = 1; attempt <= LAST_ATTEMPT; ++attempt) {
-        const std::string name = resultsFileName(end, attempt);
-        switch (writeNewFile(name, text)) {
-            case NewFileResult::Written:
-                return name;
-            case NewFileResult::Failed:
-                return "";
-            case NewFileResult::NameTaken:
-                break;
-        }
-    }
-    return "";
-}
 
 // The report body in console bytes: the grid of every round with each
 // round's winners, the final standings and the statistics.
@@ -62,7 +46,9 @@ std::string resultsFileName(const LocalTime& end, unsigned attempt) {
 
 bool writeResultsFile(Console& console, const GameState& state, const Clock& clock) {
     const LocalTime end = clock();
-    const std::string name = writeUnderFreeName(resultsFileText(state, end), end);
+    const std::string name = writeUnderFreeName(
+        resultsFileText(state, end), [&](unsigned attempt) { return resultsFileName(end, attempt); },
+        LAST_ATTEMPT);
     if (name.empty()) {
         console.out << "Tulosten tallentaminen ei onnistunut. Ohjelma lopetetaan. \n";
     } else {

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "console/files.h"
+#include "console/platform/files.h"
 #include "format/text.h"
 #include "saves/record_reader.h"
 #include "saves/saved_games.h"
@@ -19,20 +19,14 @@ constexpr unsigned MAX_DAMAGED_NAMES = 10000;
 // Moves a recovery file that does not read as a record aside under the first
 // free damaged name; false when it could not be moved.
 bool moveDamagedAside(Console& console) {
-    for (unsigned attempt = 1; attempt <= MAX_DAMAGED_NAMES; ++attempt) {
-        const std::string name = damagedRecoveryName(attempt);
-        const NewFileResult result = renameToNewName(RECOVERY_FILE, name);
-        if (result == NewFileResult::Written) {
-            console.out << "VIRHE: Keskener\x84isen pelin tiedosto oli vioittunut; "
-                           "se siirrettiin nimelle "
-                        << name << ".\n";
-            return true;
-        }
-        if (result == NewFileResult::Failed) {
-            return false;
-        }
+    const std::string name = moveToFreeName(RECOVERY_FILE, damagedRecoveryName, MAX_DAMAGED_NAMES);
+    if (name.empty()) {
+        return false;
     }
-    return false;
+    console.out << "VIRHE: Keskener\x84isen pelin tiedosto oli vioittunut; "
+                   "se siirrettiin nimelle "
+                << name << ".\n";
+    return true;
 }
 
 }  // namespace
@@ -71,14 +65,16 @@ Recovery takeOverRecovery(Console& console, const std::string& savedGamesFile) {
     removeFile(std::string(RECOVERY_FILE) + ".tmp");
     std::string bytes;
     // Nothing readable at the name (mostly: no file) leaves nothing to take over.
-    if (!readWholeFile(RECOVERY_FILE, bytes)) {
+    if (readWholeFile(RECOVERY_FILE, std::string::npos, bytes) != ReadResult::Read) {
         return recovery;
     }
     std::string header;
     GameState game;
     if (!readRecoveryRecord(bytes, header, game)) {
         recovery.kept = !moveDamagedAside(console);
-    } else if (!appendToFile(savedGamesFile, bytes)) {
+    } else if (!appendToFile(savedGamesFile, 1, [&](const std::string& tail) {
+                   return tail.empty() || tail == "\n" ? bytes : "\n" + bytes;
+               })) {
         console.out
             << "VIRHE: Keskener\x84ist\x84 peli\x84 ei voitu siirt\x84\x84 tallennuksiin.\n";
         recovery.kept = true;

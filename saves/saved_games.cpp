@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "console/files.h"
+#include "console/platform/files.h"
 #include "format/text.h"
 #include "format/numbers.h"
 #include "saves/record_reader.h"
@@ -102,7 +102,7 @@ std::string savedGameRecord(const GameState& state, const std::string& saveDate)
 
 bool listSavedGames(const std::string& fileName, std::vector<std::string>& savedGames) {
     std::string bytes;
-    if (!readWholeFile(fileName, bytes)) {
+    if (readWholeFile(fileName, std::string::npos, bytes) != ReadResult::Read) {
         return false;
     }
     const std::vector<std::string> lines = splitLines(bytes).text;
@@ -130,12 +130,17 @@ bool listSavedGames(const std::string& fileName, std::vector<std::string>& saved
 
 bool appendSavedGame(const GameState& state, const std::string& saveDate,
                      const std::string& fileName) {
-    return appendToFile(fileName, savedGameRecord(state, saveDate));
+    // A record cut off by an earlier failure would swallow the new record's
+    // first empty line; a line feed keeps the new record findable.
+    const std::string record = savedGameRecord(state, saveDate);
+    return appendToFile(fileName, 1, [&](const std::string& tail) {
+        return tail.empty() || tail == "\n" ? record : "\n" + record;
+    });
 }
 
 bool loadSavedGame(const std::string& entry, const std::string& fileName, GameState& state) {
     std::string bytes;
-    if (!readWholeFile(fileName, bytes)) {
+    if (readWholeFile(fileName, std::string::npos, bytes) != ReadResult::Read) {
         return false;
     }
     const Lines lines = splitLines(bytes);

@@ -1,4 +1,4 @@
-#include "console/encoding.h"
+#include "console/platform/charset_posix.h"
 
 #include <langinfo.h>
 

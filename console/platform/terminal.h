@@ -4,7 +4,8 @@
 #include <memory>
 #include <ostream>
 
-#include "format/stamps.h"
+/// The bytes that clear the screen: home, erase the screen and its scroll-back.
+constexpr const char* CLEAR_SCREEN = "\x1b[H\x1b[2J\x1b[3J";
 
 /// The process's console for the run. While this value lives, `in` and `out`
 /// (standard input and output) carry console bytes, code page 850, whatever
@@ -30,6 +31,3 @@ bool inputIsTerminal();
 /// arrow or function key, or a letter of several bytes in the terminal's
 /// character set) is taken whole. False when the terminal has no more input.
 bool waitForKeyPress();
-
-/// The local date and time now, from the platform's calendar clock.
-LocalTime localNow();

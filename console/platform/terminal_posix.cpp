@@ -1,4 +1,4 @@
-#include "console/terminal.h"
+#include "console/platform/terminal.h"
 
 #include <poll.h>
 #include <termios.h>
@@ -6,10 +6,11 @@
 
 #include <cerrno>
 #include <csignal>
-#include <ctime>
+#include <iterator>
 #include <string>
 
-#include "console/encoding.h"
+#include "console/platform/charset_posix.h"
+#include "console/platform/key.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ struct termios keyMode;
 volatile std::sig_atomic_t modeSaved = 0;
 
 const int HANDLED_SIGNALS[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP};
-constexpr int HANDLED_COUNT = 5;
+constexpr std::size_t HANDLED_COUNT = std::size(HANDLED_SIGNALS);
 
 // The terminal's character set while TerminalStreams converts it; null when
 // bytes pass unchanged.
@@ -27,9 +28,6 @@ CharsetConversion* keyCharset = nullptr;
 
 // How long the rest of a key that arrived cut short may take, in milliseconds.
 constexpr int KEY_REST_WAIT = 100;
-
-// Longer than any key's escape sequence: bytes beyond it are no key's rest.
-constexpr std::size_t LONGEST_KEY = 32;
 
 void setHandler(int signal, void (*handler)(int), struct sigaction* previous) {
     struct sigaction action {};
@@ -75,7 +73,7 @@ void stopWithModeRestored(int signal) {
 // Catches the signals that would leave the terminal without echo; a signal the
 // program was started to ignore stays ignored.
 void setSignalHandlers(struct sigaction* previous) {
-    for (int i = 0; i < HANDLED_COUNT; ++i) {
+    for (std::size_t i = 0; i < HANDLED_COUNT; ++i) {
         const int signal = HANDLED_SIGNALS[i];
         ::sigaction(signal, nullptr, &previous[i]);
         if (previous[i].sa_handler != SIG_IGN) {
@@ -86,29 +84,9 @@ void setSignalHandlers(struct sigaction* previous) {
 }
 
 void restoreSignalHandlers(const struct sigaction* previous) {
-    for (int i = 0; i < HANDLED_COUNT; ++i) {
+    for (std::size_t i = 0; i < HANDLED_COUNT; ++i) {
         ::sigaction(HANDLED_SIGNALS[i], &previous[i], nullptr);
     }
-}
-
-// True while the bytes read so far are only the start of a key: a letter of
-// several bytes cut short, or an escape sequence (arrow, function key) without
-// its last byte.
-bool keyIncomplete(const std::string& key) {
-    if (key.size() >= LONGEST_KEY)
-        return false;
-    if (keyCharset != nullptr && endsInsideCharacter(*keyCharset, key))
-        return true;
-    if (key[0] != '\x1b')
-        return false;
-    if (key.size() == 1)
-        return true;
-    if (key[1] != '[' && key[1] != 'O')
-        return false;  // Alt with a key
-    if (key.size() == 2)
-        return true;
-    const auto last = static_cast<unsigned char>(key.back());
-    return key[1] == '[' && (last < 0x40 || last > 0x7E);
 }
 
 bool inputWithin(int milliseconds) {
@@ -131,12 +109,16 @@ bool readKey() {
         if (count <= 0)
             return !key.empty();
         key.append(bytes, static_cast<std::size_t>(count));
-        if (!keyIncomplete(key) || !inputWithin(KEY_REST_WAIT))
+        const bool insideCharacter =
+            keyCharset != nullptr && endsInsideCharacter(*keyCharset, key);
+        if (!keyIncomplete(key, insideCharacter) || !inputWithin(KEY_REST_WAIT))
             return true;
     }
 }
 
-bool waitForKey() {
+}  // namespace
+
+bool waitForKeyPress() {
     if (::tcgetattr(STDIN_FILENO, &savedMode) != 0) {
         return false;
     }
@@ -156,8 +138,6 @@ bool waitForKey() {
     restoreSignalHandlers(previous);
     return pressed;
 }
-
-}  // namespace
 
 struct TerminalStreams::Platform {
     CharsetConversion conversion;
@@ -182,16 +162,4 @@ TerminalStreams::~TerminalStreams() {
 
 bool inputIsTerminal() {
     return ::isatty(STDIN_FILENO) == 1;
-}
-
-bool waitForKeyPress() {
-    return waitForKey();
-}
-
-LocalTime localNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm parts{};
-    ::localtime_r(&now, &parts);
-    return LocalTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
-                     parts.tm_hour,        parts.tm_min,     parts.tm_sec};
 }

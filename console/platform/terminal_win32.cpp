@@ -1,4 +1,4 @@
-#include "console/terminal.h"
+#include "console/platform/terminal.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -23,9 +23,7 @@ struct SavedConsole {
 };
 SavedConsole saved;
 
-// The screen-clearing bytes the program writes (home, erase the screen and
-// its scroll-back).
-const std::string CLEAR_SEQUENCE = "\x1b[H\x1b[2J\x1b[3J";
+const std::string CLEAR_SEQUENCE = CLEAR_SCREEN;
 
 bool isConsole(HANDLE handle, DWORD* mode = nullptr) {
     DWORD ignored = 0;
@@ -196,10 +194,4 @@ bool waitForKeyPress() {
             return true;
         }
     }
-}
-
-LocalTime localNow() {
-    SYSTEMTIME now;
-    ::GetLocalTime(&now);
-    return LocalTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
