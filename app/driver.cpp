@@ -1,25 +1,35 @@
 #include "app/driver.h"
 
 #include <string>
-#include <vector>
 
 #include "app/game_state.h"
 #include "app/round_entry.h"
 #include "app/setup.h"
-#include "scoring/round_history.h"
-#include "commands/roster.h"
+#include "commands/commands.h"
 #include "format/text.h"
-#include "report/results.h"
-#include "saves/dialogs.h"
 #include "saves/recovery.h"
+#include "saves/resume.h"
 #include "saves/saved_games.h"
 #include "scoring/standings.h"
 #include "scoring/statistics.h"
 
 namespace {
 
-// What the round menu leads to.
-enum class Next { Round, Standings, End, InputEnded };
+// Where the game goes next.
+enum class Next { Round, Standings, Menu, End, InputEnded };
+
+// A command of the round menu: its letter and where the game goes after it.
+struct MenuCommand {
+    const char* letter;
+    CommandResult (*run)(Console&, GameState&, const Clock&);
+    Next then;
+};
+
+const MenuCommand MENU_COMMANDS[] = {
+    {"L", writeResultsFile, Next::End},           {"H", discardLatestRound, Next::Standings},
+    {"U", addOrRecallThrower, Next::Standings},   {"T", saveGame, Next::Standings},
+    {"N", showRoundHistory, Next::Menu},
+};
 
 // The hyphens above and below the banner.
 constexpr std::size_t BANNER_RULE_WIDTH = 51;
@@ -47,34 +57,50 @@ bool startMenu(Console& console, bool& newGame) {
     return false;
 }
 
+// How the run begins.
+enum class Start { NewGame, Resumed, InputEnded };
+
+// Resumes a saved game when there are any and the operator chooses J.
+Start offerSavedGames(Console& console, GameState& state) {
+    SavedGames savedGames;
+    const ReadResult read = listSavedGames(SAVED_GAMES_FILE, savedGames);
+    if (read == ReadResult::Unreadable) {
+        console.out << "VIRHE: Tallennettuja pelej\x84 ei voitu lukea.\n";
+    }
+    if (read != ReadResult::Read || gameCount(savedGames) == 0) {
+        return Start::NewGame;
+    }
+    bool newGame = true;
+    if (!startMenu(console, newGame)) {
+        return Start::InputEnded;
+    }
+    if (newGame) {
+        return Start::NewGame;
+    }
+    switch (resumeGame(console, savedGames, state, SAVED_GAMES_FILE)) {
+        case ResumeResult::Loaded:
+            return Start::Resumed;
+        case ResumeResult::InputEnded:
+            return Start::InputEnded;
+        case ResumeResult::Failed:
+            break;
+    }
+    console.out << "VIRHE: Lataus ei onnistunut. Aloitetaan uusi peli.\n\n";
+    return Start::NewGame;
+}
+
 // Start of the run up to the first standings: a resumed game, or a new game
-// set up and ready for its first round. False at the end of input.
-bool startGame(Console& console, GameState& state, bool& resumed) {
-    resumed = false;
-    std::vector<std::string> savedGames;
-    if (listSavedGames(SAVED_GAMES_FILE, savedGames)) {
-        bool newGame = true;
-        if (!startMenu(console, newGame)) {
-            return false;
-        }
-        if (!newGame) {
-            switch (resumeGame(console, savedGames, state, SAVED_GAMES_FILE)) {
-                case ResumeResult::Loaded:
-                    resumed = true;
-                    return true;
-                case ResumeResult::InputEnded:
-                    return false;
-                case ResumeResult::Failed:
-                    console.out << "VIRHE: Lataus ei onnistunut. Aloitetaan uusi peli.\n\n";
-                    break;
-            }
-        }
+// set up and ready for its first round.
+Start startGame(Console& console, GameState& state) {
+    const Start start = offerSavedGames(console, state);
+    if (start != Start::NewGame) {
+        return start;
     }
     if (!setUpGame(console, state)) {
-        return false;
+        return Start::InputEnded;
     }
     clearScreen(console);
-    return true;
+    return Start::NewGame;
 }
 
 void showStandings(Console& console, const GameState& state, const Recovery& recovery) {
@@ -94,35 +120,39 @@ void printRoundMenu(Console& console) {
                 << " L = Lopeta (tallentaa tulokset tiedostoon)\n";
 }
 
-// Who plays and who has withdrawn: what U changes when it adds or recalls.
-std::vector<bool> roster(const GameState& state) {
-    std::vector<bool> withdrawn;
-    for (const ThrowerRecord& thrower : state.throwers) {
-        withdrawn.push_back(isWithdrawn(thrower));
+// The command a trimmed answer names; none for any other answer, and for H
+// while no round has been played, as there is nothing to discard.
+const MenuCommand* commandFor(const std::string& answer, const GameState& state) {
+    for (const MenuCommand& command : MENU_COMMANDS) {
+        if (answer == command.letter) {
+            return answer == "H" && state.round == 0 ? nullptr : &command;
+        }
     }
-    return withdrawn;
+    return nullptr;
 }
 
-// Command U; a thrower added or recalled is secured also when the pause after
-// a recall meets the end of input.
-Next addThrower(Console& console, GameState& state, const Clock& clock, Recovery& recovery) {
-    const std::vector<bool> before = roster(state);
-    const bool open = addOrRecallThrower(console, state);
-    if (roster(state) != before) {
-        gameChanged(recovery, console, state, clock);
+// The one place where what a round or a command did to the game decides what
+// becomes of the recovery file. Then the message, if any, and its pause: the
+// file is settled before the program waits there. False when the input ended.
+bool settle(Console& console, Recovery& recovery, const GameState& state, const Clock& clock,
+            const CommandResult& result) {
+    switch (result.outcome) {
+        case Outcome::Changed:
+            gameChanged(recovery, console, state, clock);
+            break;
+        case Outcome::Saved:
+            dropRecovery(recovery);
+            break;
+        case Outcome::Unchanged:
+            break;
+        case Outcome::InputEnded:
+            return false;
     }
-    return open ? Next::Standings : Next::InputEnded;
-}
-
-// Command T; once the record is in the saved-games file the recovery file is
-// no longer needed.
-Next save(Console& console, GameState& state, const Clock& clock, Recovery& recovery) {
-    bool saved = false;
-    const bool open = saveGame(console, state, SAVED_GAMES_FILE, clock, &saved);
-    if (saved) {
-        dropRecovery(recovery);
+    if (result.message.empty()) {
+        return true;
     }
-    return open ? Next::Standings : Next::InputEnded;
+    console.out << result.message;
+    return pause(console);
 }
 
 Next roundMenu(Console& console, GameState& state, const Clock& clock, Recovery& recovery) {
@@ -130,33 +160,27 @@ Next roundMenu(Console& console, GameState& state, const Clock& clock, Recovery&
     std::string line;
     while (ask(console, "Valintasi (S/N/H/U/T/L): ", line)) {
         const std::string answer = upperCased(trimmed(line));
-        if (answer == "L") {
-            // When the results file could not be written the game can still be
-            // resumed from the recovery file.
-            if (writeResultsFile(console, state, clock)) {
-                dropRecovery(recovery);
-            }
-            return Next::End;
-        }
-        if (answer == "H" && state.round != 0) {
-            discardLatestRound(state);
-            gameChanged(recovery, console, state, clock);
-            return Next::Standings;
-        }
         if (answer == "S" || answer.empty()) {
             console.out << "\n\n";
             return Next::Round;
         }
-        if (answer == "U") {
-            return addThrower(console, state, clock, recovery);
+        const MenuCommand* command = commandFor(answer, state);
+        if (command == nullptr) {
+            continue;
         }
-        if (answer == "T") {
-            return save(console, state, clock, recovery);
+        const bool inputRemains =
+            settle(console, recovery, state, clock, command->run(console, state, clock));
+        // L ends the program, also when its pause meets the end of input.
+        if (command->then == Next::End) {
+            return Next::End;
         }
-        if (answer == "N") {
-            console.out << roundHistory(state.throwers, state.round, Form::Console);
-            printRoundMenu(console);
+        if (!inputRemains) {
+            return Next::InputEnded;
         }
+        if (command->then != Next::Menu) {
+            return command->then;
+        }
+        printRoundMenu(console);
     }
     return Next::InputEnded;
 }
@@ -167,23 +191,17 @@ int endOfInput(Console& console) {
     return 0;
 }
 
-// The game from the take-over of an interrupted one to its end.
-int runAfterBanner(Console& console, const Clock& clock, GameState& state, Recovery& recovery) {
-    recovery = takeOverRecovery(console, SAVED_GAMES_FILE);
-    bool resumed = false;
-    if (!startGame(console, state, resumed)) {
+// The game from its start to its end.
+int play(Console& console, const Clock& clock, GameState& state, Recovery& recovery) {
+    const Start start = startGame(console, state);
+    if (start == Start::InputEnded) {
         return endOfInput(console);
     }
-    if (resumed) {
-        dropRecovery(recovery);  // the game stands as its saved record
-    }
-    Next next = resumed ? Next::Standings : Next::Round;
+    Next next = start == Start::Resumed ? Next::Standings : Next::Round;
     for (;;) {
-        if (next == Next::Round) {
-            if (!playRound(console, state)) {
-                return endOfInput(console);
-            }
-            gameChanged(recovery, console, state, clock);
+        if (next == Next::Round &&
+            !settle(console, recovery, state, clock, {playRound(console, state), ""})) {
+            return endOfInput(console);
         }
         showStandings(console, state, recovery);
         next = roundMenu(console, state, clock, recovery);
@@ -205,8 +223,9 @@ int runGame(Console& console, const Clock& clock, GameState& state) {
     state.startTime = timeStamp(start);
     printBanner(console);
     Recovery recovery;
+    startRecovery(recovery, console, SAVED_GAMES_FILE);
     console.beforeWaiting = [&] { securePending(recovery, state, clock); };
-    const int status = runAfterBanner(console, clock, state, recovery);
+    const int status = play(console, clock, state, recovery);
     // A change still held back (the results file failed, or the input ended)
     // is written before the program ends.
     securePending(recovery, state, clock);

@@ -4,13 +4,42 @@
 #include <string>
 #include <vector>
 
-#include "console/readers.h"
 #include "format/numbers.h"
 
 namespace {
 
 // The hyphens under a round's announcement.
 constexpr std::size_t ROUND_RULE_WIDTH = 70;
+
+// What the result reader gives when a thrower withdraws; never stored. Like
+// NO_RESULT for a skip, it lies above every maximum score.
+constexpr std::uint32_t WITHDRAW = 1002;
+
+// Points in min..max, NO_RESULT for exactly "J" or "j", WITHDRAW for exactly
+// "V" or "v"; every other line, a blank one too, gets the error line and the
+// prompt again. False at the end of input.
+bool readResult(Console& console, const std::string& prompt, std::uint32_t min, std::uint32_t max,
+                std::uint32_t& value) {
+    std::string line;
+    while (ask(console, prompt, line)) {
+        if (line == "J" || line == "j") {
+            value = NO_RESULT;
+            return true;
+        }
+        if (line == "V" || line == "v") {
+            value = WITHDRAW;
+            return true;
+        }
+        const ParsedNumber number = parseNumber(line);
+        if (number.kind == NumberKind::Value && number.value >= min && number.value <= max) {
+            value = number.value;
+            return true;
+        }
+        console.out << "VIRHE: Tuloksen pit\x84\x84 olla v\x84lill\x84 " << unsignedToText(min)
+                    << " - " << unsignedToText(max) << " (tai J tai V).\n";
+    }
+    return false;
+}
 
 // Asks every thrower still in the game; entries[i] is NO_RESULT or the points,
 // WITHDRAW where the thrower withdrew. False at the end of input.
@@ -32,7 +61,7 @@ bool askRound(Console& console, const GameState& state, std::vector<std::uint32_
 
 }  // namespace
 
-bool playRound(Console& console, GameState& state) {
+Outcome playRound(Console& console, GameState& state) {
     const std::uint32_t round = state.round + 1;
     console.out << "Kierros " << unsignedToText(round) << " alkaa. \n";
     console.out << "Anna heitt\x84jien pistem\x84\x84r\x84t. (0-" << unsignedToText(state.maxScore)
@@ -42,7 +71,7 @@ bool playRound(Console& console, GameState& state) {
     // The round is stored only once every answer is in, so it is never left half entered.
     std::vector<std::uint32_t> entries;
     if (!askRound(console, state, entries)) {
-        return false;
+        return Outcome::InputEnded;
     }
     state.round = round;
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -54,5 +83,5 @@ bool playRound(Console& console, GameState& state) {
             addRoundPoints(thrower, entries[i]);
         }
     }
-    return true;
+    return Outcome::Changed;
 }

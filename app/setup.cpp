@@ -4,11 +4,14 @@
 #include <string>
 
 #include "console/readers.h"
-#include "format/text.h"
 #include "format/numbers.h"
+#include "format/text.h"
 
 namespace {
 
+// The new name's first 15 bytes against every short name as it stands, with
+// a to z made capitals. Unlike U, the short names are not trimmed here: at
+// set-up no name can end in a blank, as every typed name is trimmed.
 bool isTaken(const GameState& state, const std::string& name) {
     // Comparing the first 15 bytes keeps two throwers from sharing a short name.
     const std::string wanted = upperCased(name.substr(0, SHORT_NAME_LENGTH));

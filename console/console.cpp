@@ -18,6 +18,7 @@ bool nextLine(Console& console, std::string& line) {
     std::string typed;
     if (console.inputEnded || !std::getline(console.in, typed)) {
         console.inputEnded = true;
+        ++console.endReports;
         return false;
     }
     std::size_t at = 0;
@@ -33,39 +34,30 @@ bool inputWaiting(Console& console) {
     return buffer != nullptr && buffer->in_avail() > 0;
 }
 
-bool readLine(Console& console, std::string& line) {
+bool ask(Console& console, const std::string& prompt, std::string& line) {
+    console.out << prompt;
     // Work held back is done before the prompt shows, so what the operator
     // sees is never ahead of it.
     beforeWaiting(console, false);
     console.out.flush();
-    if (nextLine(console, line)) {
-        return true;
-    }
-    ++console.endReports;
-    return false;
-}
-
-bool ask(Console& console, const std::string& prompt, std::string& line) {
-    console.out << prompt;
-    return readLine(console, line);
+    return nextLine(console, line);
 }
 
 void clearScreen(Console& console) {
     console.out << CLEAR_SCREEN;
 }
 
-void pause(Console& console) {
+bool pause(Console& console) {
     console.out << "Jatka painamalla mit\x84 tahansa n\x84pp\x84int\x84 . . . ";
     beforeWaiting(console, console.waitForKey != nullptr);
     console.out.flush();
-    // At the end of input the pause returns at once; the next read then ends the game.
-    if (console.waitForKey != nullptr) {
-        if (!console.inputEnded && !console.waitForKey()) {
-            console.inputEnded = true;
-        }
-    } else {
+    if (console.waitForKey == nullptr) {
         std::string ignored;
         nextLine(console, ignored);
+    } else if (!console.inputEnded && !console.waitForKey()) {
+        console.inputEnded = true;
+        ++console.endReports;
     }
     console.out << '\n';
+    return !console.inputEnded;
 }

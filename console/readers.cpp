@@ -1,7 +1,7 @@
 #include "console/readers.h"
 
-#include "format/text.h"
 #include "format/numbers.h"
+#include "format/text.h"
 
 namespace {
 
@@ -40,27 +40,4 @@ bool readChoice(Console& console, const std::string& prompt, std::uint32_t min, 
 bool readNumber(Console& console, const std::string& prompt, std::uint32_t min, std::uint32_t max,
                 std::uint32_t defaultValue, std::uint32_t& value) {
     return readRanged(console, prompt, min, max, &defaultValue, value);
-}
-
-bool readResult(Console& console, const std::string& prompt, std::uint32_t min, std::uint32_t max,
-                std::uint32_t& value) {
-    std::string line;
-    while (ask(console, prompt, line)) {
-        if (line == "J" || line == "j") {
-            value = NO_RESULT;
-            return true;
-        }
-        if (line == "V" || line == "v") {
-            value = WITHDRAW;
-            return true;
-        }
-        const ParsedNumber number = parseNumber(line);
-        if (number.kind == NumberKind::Value && number.value >= min && number.value <= max) {
-            value = number.value;
-            return true;
-        }
-        console.out << "VIRHE: Tuloksen pit\x84\x84 olla v\x84lill\x84 " << unsignedToText(min)
-                    << " - " << unsignedToText(max) << " (tai J tai V).\n";
-    }
-    return false;
 }

@@ -1,18 +1,16 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "console/console.h"
-#include "scoring/points.h"
 
-// The readers print the prompt without a line break and keep asking until an
-// acceptable line arrives; they return false only at the end of input.
+// The number readers print the prompt without a line break and keep asking
+// until an acceptable line arrives; they return false only at the end of
+// input. A line without a number, a blank one too, is asked again silently; a
+// number out of range gets the range error line.
 
-/// A number in min..max (min below max); a line without a number, a blank one
-/// too, is asked again silently, a number out of range gets the range error
-/// line.
+/// A number in min..max (min below max).
 bool readChoice(Console& console, const std::string& prompt, std::uint32_t min, std::uint32_t max,
                 std::uint32_t& value);
 
@@ -20,9 +18,3 @@ bool readChoice(Console& console, const std::string& prompt, std::uint32_t min, 
 /// tested against min..max like a typed number.
 bool readNumber(Console& console, const std::string& prompt, std::uint32_t min, std::uint32_t max,
                 std::uint32_t defaultValue, std::uint32_t& value);
-
-/// Points in min..max (min below max), NO_RESULT for exactly "J" or "j",
-/// WITHDRAW for exactly "V" or "v". Every other unacceptable line, a blank one
-/// too, gets the result error line.
-bool readResult(Console& console, const std::string& prompt, std::uint32_t min, std::uint32_t max,
-                std::uint32_t& value);

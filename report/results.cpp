@@ -1,9 +1,9 @@
 #include "report/results.h"
 
-#include "scoring/round_history.h"
 #include "console/platform/files.h"
 #include "format/text.h"
 #include "report/file_text.h"
+#include "scoring/round_history.h"
 #include "scoring/standings.h"
 #include "scoring/statistics.h"
 
@@ -44,16 +44,8 @@ std::string resultsFileName(const LocalTime& end, unsigned attempt) {
     return name + ".txt";
 }
 
-bool writeResultsFile(Console& console, const GameState& state, const Clock& clock) {
-    const LocalTime end = clock();
-    const std::string name = writeUnderFreeName(
+std::string storeResults(const GameState& state, const LocalTime& end) {
+    return writeUnderFreeName(
         resultsFileText(state, end), [&](unsigned attempt) { return resultsFileName(end, attempt); },
         LAST_ATTEMPT);
-    if (name.empty()) {
-        console.out << "Tulosten tallentaminen ei onnistunut. Ohjelma lopetetaan. \n";
-    } else {
-        console.out << "Tulokset tallennettu tiedostoon:\n" << name << "\n";
-    }
-    pause(console);
-    return !name.empty();
 }

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "app/game_state.h"
-#include "console/console.h"
 #include "format/stamps.h"
 #include "scoring/thrower.h"
 
@@ -17,7 +16,7 @@ std::string resultsFileText(const GameState& state, const LocalTime& end);
 /// plain name, 2 and up insert "_2", "_3" ... before ".txt".
 std::string resultsFileName(const LocalTime& end, unsigned attempt);
 
-/// Command L: writes the results into a new dated file (never replacing one),
-/// tells its name or the failure, and pauses. The game ends after it. True
-/// when the whole file was written.
-bool writeResultsFile(Console& console, const GameState& state, const Clock& clock);
+/// Writes the results of a game ended at `end` into a new file under the
+/// first free name, never replacing one. Its name; empty when it could not be
+/// written whole, and then no file is left.
+std::string storeResults(const GameState& state, const LocalTime& end);

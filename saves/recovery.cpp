@@ -1,20 +1,22 @@
 #include "saves/recovery.h"
 
-#include <algorithm>
-#include <string>
-#include <utility>
-
-#include "console/platform/files.h"
-#include "format/text.h"
-#include "saves/record_reader.h"
+#include "saves/record.h"
 #include "saves/saved_games.h"
 
 const char* const RECOVERY_FILE = "vaskipiikkikisa_keskeytynyt.dat";
+const char* const RECOVERY_LOCK = "vaskipiikkikisa_keskeytynyt.lock";
 
 namespace {
 
 // Enough names for any directory a person keeps; past them the file stays.
 constexpr unsigned MAX_DAMAGED_NAMES = 10000;
+
+// Larger than the record of any game played: a larger file is not read, and
+// so never changed.
+constexpr std::size_t LARGEST_RECOVERY_FILE = 256u * 1024 * 1024;
+
+// The name a game without one is secured under.
+const char* const UNNAMED_GAME = "Keskeytynyt peli";
 
 // Moves a recovery file that does not read as a record aside under the first
 // free damaged name; false when it could not be moved.
@@ -29,6 +31,50 @@ bool moveDamagedAside(Console& console) {
     return true;
 }
 
+// Moves the interrupted game into the saved games; false when the file must
+// be kept for a later run.
+bool takeOver(Console& console, const std::string& savedGamesFile) {
+    std::string bytes;
+    switch (readWholeFile(RECOVERY_FILE, LARGEST_RECOVERY_FILE, bytes)) {
+        case ReadResult::Missing:
+            return true;
+        case ReadResult::Unreadable:
+            console.out << "VIRHE: Keskener\x84isen pelin tiedostoa ei voitu lukea, joten sit\x84 "
+                           "ei muuteta.\n";
+            return false;
+        case ReadResult::Read:
+            break;
+    }
+    std::string header;
+    GameState game;
+    if (!readOnlyRecord(bytes, header, game)) {
+        return moveDamagedAside(console);
+    }
+    if (!appendRecordOnce(bytes, savedGamesFile)) {
+        console.out << "VIRHE: Keskener\x84ist\x84 peli\x84 ei voitu siirt\x84\x84 tallennuksiin.\n";
+        return false;
+    }
+    removeFile(RECOVERY_FILE);
+    console.out << "Edellinen peli j\x84i kesken. Sen tilanne tallennettiin, ja sit\x84 voi "
+                   "jatkaa valinnalla J:\n  "
+                << listedHeader(header) << "\n\n";
+    return true;
+}
+
+void secureGame(Recovery& recovery, const GameState& state, const Clock& clock) {
+    recovery.pending = false;
+    // A file this run does not own may hold the only copy of another game.
+    if (!recovery.owned) {
+        recovery.unsecured = true;
+        return;
+    }
+    const std::string name = state.gameName.empty() ? UNNAMED_GAME : state.gameName;
+    std::string record;
+    recovery.unsecured =
+        !makeRecord(recordHeader(name, dateStamp(clock()), state.round), state, record) ||
+        !replaceFile(RECOVERY_FILE, record);
+}
+
 }  // namespace
 
 std::string damagedRecoveryName(unsigned attempt) {
@@ -39,74 +85,24 @@ std::string damagedRecoveryName(unsigned attempt) {
     return name + ".dat";
 }
 
-bool readRecoveryRecord(const std::string& bytes, std::string& header, GameState& state) {
-    const std::size_t end = bytes.find('\n', 2);
-    if (bytes.compare(0, 2, "\n\n") != 0 || end == std::string::npos) {
-        return false;
-    }
-    GameState loaded = state;
-    const std::string body = bytes.substr(end + 1);
-    // A record that reads but was cut in its last points line (7 10 for 7 1001)
-    // would bring back false numbers: a whole one has every line of a save,
-    // the closing empty line last, and nothing after it (the count of lines
-    // comes first, so the body is long enough for the last test).
-    const auto lines = static_cast<std::size_t>(std::count(body.begin(), body.end(), '\n'));
-    if (isBlank(bytes.substr(2, end - 2)) || !readSavedGameBody(body, loaded) ||
-        lines != 6 + 3 * loaded.throwers.size() || body.compare(body.size() - 2, 2, "\n\n") != 0) {
-        return false;
-    }
-    header = bytes.substr(2, end - 2);
-    state = std::move(loaded);
-    return true;
-}
-
-Recovery takeOverRecovery(Console& console, const std::string& savedGamesFile) {
-    Recovery recovery;
-    removeFile(std::string(RECOVERY_FILE) + ".tmp");
-    std::string bytes;
-    // Nothing readable at the name (mostly: no file) leaves nothing to take over.
-    if (readWholeFile(RECOVERY_FILE, std::string::npos, bytes) != ReadResult::Read) {
-        return recovery;
-    }
-    std::string header;
-    GameState game;
-    if (!readRecoveryRecord(bytes, header, game)) {
-        recovery.kept = !moveDamagedAside(console);
-    } else if (!appendToFile(savedGamesFile, 1, [&](const std::string& tail) {
-                   return tail.empty() || tail == "\n" ? bytes : "\n" + bytes;
-               })) {
-        console.out
-            << "VIRHE: Keskener\x84ist\x84 peli\x84 ei voitu siirt\x84\x84 tallennuksiin.\n";
-        recovery.kept = true;
-    } else {
-        removeFile(RECOVERY_FILE);
-        console.out << "Edellinen peli j\x84i kesken. Sen tilanne tallennettiin, ja sit\x84 voi "
-                       "jatkaa valinnalla J:\n  "
-                    << withoutControlBytes(trimmed(header)) << "\n\n";
-    }
-    return recovery;
-}
-
-void secureGame(Recovery& recovery, const GameState& state, const Clock& clock) {
-    recovery.pending = false;
-    // A kept file holds the only copy of an earlier game: this run must not
-    // overwrite it, so none of its changes is secured.
-    if (recovery.kept) {
-        recovery.unsecured = true;
+void startRecovery(Recovery& recovery, Console& console, const std::string& savedGamesFile) {
+    // Without a lock to be had (a read-only folder) no copy can have it: the
+    // run goes on as the owner, as one alone in the folder would.
+    if (takeLock(recovery.lock, RECOVERY_LOCK) == Lock::HeldElsewhere) {
+        console.out << "VAROITUS: Toinen Vaskipiikkikisa on k\x84ynniss\x84 t\x84ss\x84 kansiossa, "
+                       "joten t\x84m\x84n pelin tilannetta ei varmisteta. Tallenna peli komennolla "
+                       "T.\n";
         return;
     }
-    std::string record = savedGameRecord(state, dateStamp(clock()));
-    if (state.gameName.empty()) {
-        record.insert(2, "Keskeytynyt peli");
-    }
-    recovery.unsecured = !replaceFile(RECOVERY_FILE, record);
+    removeFile(std::string(RECOVERY_FILE) + ".tmp");
+    recovery.owned = takeOver(console, savedGamesFile);
 }
 
 void gameChanged(Recovery& recovery, Console& console, const GameState& state, const Clock& clock) {
     // Each write is synced to the disk, milliseconds on a busy machine: lines
     // already typed ahead are taken first, and the game is secured before the
     // program waits for the operator again.
-    if (recovery.kept || !inputWaiting(console)) {
+    if (!recovery.owned || !inputWaiting(console)) {
         secureGame(recovery, state, clock);
     } else {
         recovery.pending = true;
@@ -121,7 +117,7 @@ void securePending(Recovery& recovery, const GameState& state, const Clock& cloc
 
 void dropRecovery(Recovery& recovery) {
     recovery.pending = false;
-    if (!recovery.kept) {
+    if (recovery.owned) {
         removeFile(RECOVERY_FILE);
     }
     recovery.unsecured = false;

@@ -8,9 +8,10 @@
 #include <unistd.h>
 #endif
 
-#include <regex>
+#include <tuple>
 
 #include "report/results.h"
+#include "saves/record.h"
 #include "saves/recovery.h"
 #include "support/game_run.h"
 #include "support/test_support.h"
@@ -33,61 +34,116 @@ const GameState SAVES[] = {
 // clang-format on
 const GameState BEFORE = game("Kesken", 1, 40, {thrower("Eero", {40}, true)});
 
-const auto header = [](int i) { return savedGameHeader(SAVES[i], "7.12.2026"); };
-const auto record = [](int i) { return savedGameRecord(SAVES[i], "7.12.2026"); };
+std::string header(int i) {
+    return recordHeader(SAVES[i].gameName, "7.12.2026", SAVES[i].round);
+}
 
-// Which of SAVES the entry loads as over BEFORE (the name kept), field by
-// field; -1 when the load is refused and leaves BEFORE alone; -2 otherwise.
-int loadedAs(const std::string& entry) {
+std::string record(int i) {
+    std::string text;
+    EXPECT_TRUE(makeRecord(header(i), SAVES[i], text));
+    return text;
+}
+
+std::vector<std::string> listed() {
+    SavedGames games;
+    std::vector<std::string> entries;
+    if (listSavedGames(SAVED_GAMES_FILE, games) == ReadResult::Read)
+        for (std::size_t i = 0; i < gameCount(games); ++i)
+            entries.push_back(savedGame(games, i));
+    return entries;
+}
+
+// Which of SAVES entry `index` of the list loads as over BEFORE (its name
+// kept), field by field; -1 when the load is refused and leaves BEFORE alone;
+// -2 otherwise.
+int loadedAs(std::size_t index) {
+    const std::vector<std::string> entries = listed();
     GameState state = BEFORE;
-    const bool loaded = loadSavedGame(entry, SAVED_GAMES_FILE, state);
+    const bool loaded =
+        index < entries.size() && loadSavedGame(index, entries[index], SAVED_GAMES_FILE, state);
     for (int i = 0; i < 3; ++i) {
         GameState saved = SAVES[i];
         saved.gameName = BEFORE.gameName;
-        if (loaded && entry == header(i) && sameState(state, saved))
+        if (loaded && entries[index] == header(i) && sameState(state, saved))
             return i;
     }
     return loaded || !sameState(state, BEFORE) ? -2 : -1;
 }
 
-std::vector<std::string> listed() {
-    std::vector<std::string> games{"kept when nothing can be read"};
-    listSavedGames(SAVED_GAMES_FILE, games);
-    return games;
+// A loaded game as "rounds/maximum start|name flag:points|...", or "refused".
+std::string loadedPeli() {
+    GameState state = BEFORE;
+    if (!loadSavedGame(0, "Peli", SAVED_GAMES_FILE, state))
+        return sameState(state, BEFORE) ? "refused" : "changed";
+    std::string text = std::to_string(state.round) + "/" + std::to_string(state.maxScore) + " " +
+                       state.startDate + " " + state.startTime;
+    for (const ThrowerRecord& t : state.throwers) {
+        text += "|" + t.name + (t.withdrawn ? " 1:" : " 0:");
+        for (const std::uint32_t entry : t.points)
+            text += std::to_string(entry) + ",";
+    }
+    return text;
 }
 
 }  // namespace
 
-// Ilta with CR LF line ends; files that list nothing; then "rounds/maximum/
-// throwers/name/points": five records a save may write (one name holding the
-// byte that ends text-mode input on Windows), then ones none writes:
-// huge counts, a million rounds without throwers to back them, and blank names
-// (saved at round 0, one would open a record of its own).
-TEST(SavedGames, OnlyRecordsASaveWritesAreLoaded) {
-    const std::string cases =
-        "0/50/1/Matti/;1/1/1/Matti/0;1/1000/1/Matti/1000;1/50/1/Ma\x1att/1001;1000000/50/0/Matti/5;"
-        "-1/50/1/Matti/5;1/50/-1/Matti/5;1/0/1/Matti/5;1/1001/1/Matti/5;1/50/1/Matti/1002;"
-        "1/50/1/Matti/-5;1/50/1/Matti/4294967297;1/50/4000000000/Matti/5;4000000000/50/1/Matti/5;"
-        "1000001/50/0/Matti/5;x/50/1/Matti/5;1/50/1/Matti/x;1/50/1/ "
-        "/5;1/50/1/\r\r\r\r\r\r\r\r\r\r\r\r\r\r\rEero/5";
+// Records a save may write load with every value as written; CR LF line ends
+// read alike; a flag other than 0 is a withdrawal; a control byte of a name is
+// made '?'. Records no save writes are refused whole: counts out of range or
+// beyond the data, blank names and stamps (saved at round 0, a blank name would
+// open a record of its own).
+TEST(SavedGames, ReadWithEveryValueOrRefusedWhole) {
+    // clang-format off
+    const struct { std::string body, loaded; } cases[] = {
+        {"2\r\n5.12.2026\r\n19:05\r\n50\r\n1\r\nMatti\r\n0\r\n5 1001 \r\n\r\n",
+         "2/50 5.12.2026 19:05|Matti 0:5,1001,"},
+        {"0\nd\nt\n1000\n2\nMatti\n2\n\nMa\x1a\x1btt\n0\n\n\n", "0/1000 d t|Matti 1:|Ma??tt 0:"},
+        {" 1 x\nd\nt\n1\n1\n Matti\n1\n0\n", "1/1 d t| Matti 1:0,"},
+        {"1000000\nd\nt\n50\n0\n", "1000000/50 d t"},
+        {"-1\nd\nt\n50\n0\n", "refused"},        {"1000001\nd\nt\n50\n0\n", "refused"},
+        {"4000000000\nd\nt\n50\n0\n", "refused"}, {"x\nd\nt\n50\n0\n", "refused"},
+        {"1\nd\nt\n0\n0\n", "refused"},          {"1\nd\nt\n1001\n0\n", "refused"},
+        {"1\nd\nt\n50\n-1\n", "refused"},        {"1\nd\nt\n50\n4000000000\nMatti\n0\n5 \n", "refused"},
+        {"1\nd\nt\n50\n1\nMatti\n0\n1002 \n", "refused"}, {"1\nd\nt\n50\n1\nMatti\n0\n-5 \n", "refused"},
+        {"1\nd\nt\n50\n1\nMatti\n0\n4294967297 \n", "refused"}, {"1\nd\nt\n50\n1\nMatti\n0\nx \n", "refused"},
+        {"1\nd\nt\n50\n1\n \t\n0\n5 \n", "refused"}, {"1\nd\nt\n50\n1\n" + std::string(15, '\r') + "Eero\n0\n5 \n", "refused"},
+        {"1\n \nt\n50\n0\n", "refused"},         {"1\nd\n\n50\n0\n", "refused"}};
+    // clang-format on
     ScratchDir dir;
-    EXPECT_EQ(listed(), std::vector<std::string>{"kept when nothing can be read"});
-    writeFile(SAVED_GAMES_FILE, std::regex_replace(record(0), std::regex("\n"), "\r\n"));
-    EXPECT_EQ(listed(), std::vector<std::string>{header(0)});
-    EXPECT_TRUE(loadedAs(header(0)) == 0 && loadedAs("Ilta (7.12.2026, kierros 3)") == -1);
+    for (const auto& c : cases) {
+        writeFile(SAVED_GAMES_FILE, "\n\nPeli\n" + c.body + "\n");
+        EXPECT_EQ(loadedPeli(), c.loaded) << c.body;
+    }
     for (const char* bytes : {"", "\n\n\n\n", " \r\n\t\r\n\r\n", "Ilta\n\nMatti\n"})
         EXPECT_TRUE((writeFile(SAVED_GAMES_FILE, bytes), listed().empty())) << bytes;
-    const std::regex row("([^/;]*)/([^/;]*)/([^/;]*)/([^/;]*)/([^;]*)");
-    int i = 0;
-    for (std::sregex_iterator f(cases.begin(), cases.end(), row), end; f != end; ++f, ++i) {
-        writeFile(SAVED_GAMES_FILE,
-                  f->format("\n\nPeli\n$1\n6.12.2026\n19:05:12\n$2\n$3\n$4\n0\n$5 \n\n"));
-        EXPECT_EQ(loadedAs("Peli"), i < 5 ? -2 : -1) << f->str();
+}
+
+// Whatever the game holds, what a save writes is read back as written, or the
+// save is refused: no record is written that could not be loaded.
+TEST(SavedGames, WrittenAsReadBackOrNotAtAll) {
+    ScratchDir dir;
+    GameState long_ = game("Pitkä", MOST_SAVED_ROUNDS, 50, {});
+    for (const GameState& state : {SAVES[0], SAVES[1], long_}) {
+        ASSERT_TRUE(appendSavedGame(state, "7.12.2026", SAVED_GAMES_FILE));
+        GameState back = BEFORE;
+        const std::vector<std::string> entries = listed();
+        ASSERT_TRUE(loadSavedGame(entries.size() - 1, entries.back(), SAVED_GAMES_FILE, back));
+        back.gameName = state.gameName;
+        EXPECT_TRUE(sameState(back, state)) << state.gameName;
     }
+    const std::string before = fileContents(SAVED_GAMES_FILE);
+    ++long_.round;
+    GameState blankDate = SAVES[0];
+    blankDate.startDate = " ";
+    for (const GameState& state : {long_, blankDate})
+        EXPECT_FALSE(appendSavedGame(state, "7.12.2026", SAVED_GAMES_FILE));
+    EXPECT_EQ(fileContents(SAVED_GAMES_FILE), before);
 }
 
 // A save cut off anywhere, alone, followed by another game's save, or by the
-// same game saved again (as when the operator repeats a save that failed).
+// same game saved again (as when the operator repeats a save that failed):
+// every listed game loads as saved or leaves the game alone, and a record
+// whole before the cut is never lost.
 TEST(SavedGames, CutOffAtEveryByteAndSavedAgain) {
     ScratchDir dir;
     const std::string both = record(0) + record(1);
@@ -96,49 +152,54 @@ TEST(SavedGames, CutOffAtEveryByteAndSavedAgain) {
             SCOPED_TRACE("cut at " + std::to_string(cut) + ", then " + std::to_string(later));
             writeFile(SAVED_GAMES_FILE, both.substr(0, cut));
             ASSERT_TRUE(later < 0 || appendSavedGame(SAVES[later], "7.12.2026", SAVED_GAMES_FILE));
-            EXPECT_TRUE(later < 0 || loadedAs(header(later)) == later);
-            // Every listed game either loads as it was saved or leaves the game alone.
-            for (const std::string& entry : listed())
-                EXPECT_NE(loadedAs(entry), -2) << entry;
-            // A record whole before the cut is never lost; at the end of the file
-            // only its closing empty lines may be missing.
-            const std::size_t closing = later >= 0 ? 0 : 2;
-            EXPECT_TRUE(cut + closing < record(0).size() || loadedAs(header(0)) == 0);
-            EXPECT_TRUE(cut + closing < both.size() || loadedAs(header(1)) == 1);
+            const std::size_t count = listed().size();
+            EXPECT_TRUE(later < 0 || loadedAs(count - 1) == later);
+            for (std::size_t i = 0; i < count; ++i)
+                EXPECT_NE(loadedAs(i), -2) << i;
+            // At the end of the file only its closing empty lines may be
+            // missing; a save after it gives it back its closing line.
+            const std::size_t closing = later >= 0 ? 1 : 2;
+            EXPECT_TRUE(cut + closing < record(0).size() || loadedAs(0) == 0);
+            EXPECT_TRUE(cut + closing < both.size() || loadedAs(1) == 1);
         }
     }
 }
 
-#ifndef _WIN32  // POSIX devices, pipes and file size limits
-// A device, pipe or directory at the saved-games name, the working directory
-// removed, or a file-size limit anywhere in either file (RLIMIT_FSIZE, SIGXFSZ
-// ignored): nothing to resume at the start, the name asked once, and each of
-// two saves and the results reported written only when written whole; the
-// results file is whole or not there, as is the recovery file.
+#ifndef _WIN32  // POSIX devices, pipes, links and file size limits
+// A device, pipe, link or directory at the saved-games name, the working
+// directory removed, or a file-size limit anywhere in either file
+// (RLIMIT_FSIZE, SIGXFSZ ignored): the start says when the file cannot be
+// read, the name is asked once, each of two saves and the results are
+// reported written only when written whole, nothing is written through a
+// link, and the results file and the recovery file are whole or not there.
 TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
     const std::string script = "Matti\nLiisa\n\n\n5\n7\nT\nIlta\n\nT\n\nL\n\n";
     // The game as the script leaves it: its two saves and its results file, whole.
     const GameState ilta = game("Ilta", 1, 50, {thrower("Matti", {5}), thrower("Liisa", {7})});
-    const std::size_t saves = 2 * savedGameRecord(ilta, "6.12.2026").size();
+    std::string one;
+    ASSERT_TRUE(makeRecord(recordHeader("Ilta", "6.12.2026", 1), ilta, one));
+    const std::size_t saves = 2 * one.size();
     const std::size_t results = resultsFileText(ilta, testTime()).size();
-    // A fault at the name or of the directory, with how much of the results is written.
-    std::vector<std::pair<int (*)(), std::size_t>> cases = {
-        {[] { return mkdir(SAVED_GAMES_FILE, 0777); }, results},
-        {[] { return symlink("/dev/full", SAVED_GAMES_FILE); }, results},
-        {[] { return symlink("/dev/zero", SAVED_GAMES_FILE); }, results},
-        {[] { return symlink("/dev/null", SAVED_GAMES_FILE); }, results},
-        {[] { return mkfifo(SAVED_GAMES_FILE, 0666); }, results},
-        {[] { return mkdir("a", 0777) | chdir("a") | rmdir("../a"); }, 0}};
-    for (const std::size_t limit :
-         {saves / 2 - 1, saves / 2, saves - 1, saves, results - 1, results})
-        cases.push_back({nullptr, limit});
+    const std::string unreadable = cp850("VIRHE: Tallennettuja pelejä ei voitu lukea.\n");
+    // A fault at the name or of the directory, what the start shows, and how
+    // much of the results is written.
+    const std::string cannotRead = BANNER + unreadable + SETUP_HEADING, plain = BANNER + SETUP_HEADING;
+    std::vector<std::tuple<int (*)(), std::string, std::size_t>> cases = {
+        {[] { return mkdir(SAVED_GAMES_FILE, 0777); }, cannotRead, results},
+        {[] { return symlink("/dev/full", SAVED_GAMES_FILE); }, cannotRead, results},
+        {[] { return symlink("/dev/zero", SAVED_GAMES_FILE); }, cannotRead, results},
+        {[] { return mkfifo(SAVED_GAMES_FILE, 0666); }, cannotRead, results},
+        {[] { return symlink("elsewhere", SAVED_GAMES_FILE); }, plain, results},
+        {[] { return mkdir("a", 0777) | chdir("a") | rmdir("../a"); }, plain, 0}};
+    for (const std::size_t limit : {saves / 2 - 1, saves / 2, saves - 1, saves, results - 1})
+        cases.push_back({nullptr, plain, limit});
     for (std::size_t limit = 0; limit <= results; limit += 61)
-        cases.push_back({nullptr, limit});
+        cases.push_back({nullptr, plain, limit});
     const auto handler = signal(SIGXFSZ, SIG_IGN);
     rlimit before{};
     getrlimit(RLIMIT_FSIZE, &before);
     for (std::size_t i = 0; i < cases.size(); ++i) {
-        const auto [make, limit] = cases[i];
+        const auto [make, start, limit] = cases[i];
         ScratchDir dir;
         ASSERT_EQ(make == nullptr ? 0 : make(), 0);
         const rlimit capped{make == nullptr ? limit : before.rlim_cur, before.rlim_max};
@@ -147,23 +208,23 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
         setrlimit(RLIMIT_FSIZE, &before);
         // The faults at the name are never read back: /dev/zero has no end.
         const std::size_t saved = make == nullptr ? fileContents(SAVED_GAMES_FILE).size() : 0;
-        const std::size_t written = fileContents(resultsFileName(testTime(), 1)).size();
-        // Both files' sizes, where the banner is, then how often each text is shown.
-        const auto shown = [&](const std::string& text) { return occurrences(output, text); };
+        const std::string written = filesStartingWith("vaskipiikkikisa_tulokset_");
+        const std::size_t size = fileContents(resultsFileName(testTime(), 1)).size();
         // clang-format off
-        const std::vector<std::size_t> seen{saved, written, output.find(BANNER + SETUP_HEADING),
-            shown("Anna pelille"), shown("Tallentaminen ei onnistunut. \n" + PAUSE + CLEAR),
+        const auto shown = [&](const std::string& text) { return occurrences(output, text); };
+        const std::vector<std::size_t> seen{saved, size, output.rfind(start, 0), shown("Anna pelille"),
+            shown("Tallentaminen ei onnistunut. \n" + PAUSE + CLEAR),
             shown("Tulokset tallennettu tiedostoon:\n"), shown("Tulosten tallentaminen")};
-        // clang-format on
         EXPECT_EQ(seen, (std::vector<std::size_t>{make ? 0 : std::min(limit, saves),
-                                                  limit < results ? 0 : results, 0, 1,
-                                                  (saved < saves / 2) + (saved < saves) + 0u,
-                                                  written == results, written < results}))
-            << "case " << i;
+            limit < results ? 0 : results, 0, 1, (saved < saves / 2) + (saved < saves) + 0u,
+            size == results, size < results})) << "case " << i;
+        // clang-format on
+        EXPECT_EQ(written, size == 0 ? "" : resultsFileName(testTime(), 1) + "\n") << i;
+        EXPECT_FALSE(nameExists("elsewhere")) << i;
         std::string header;
         GameState recovered;
         const std::string recovery = fileContents(RECOVERY_FILE);
-        EXPECT_TRUE(recovery.empty() || readRecoveryRecord(recovery, header, recovered)) << i;
+        EXPECT_TRUE(recovery.empty() || readOnlyRecord(recovery, header, recovered)) << i;
     }
     signal(SIGXFSZ, handler);
 }

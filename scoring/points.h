@@ -6,9 +6,6 @@
 /// or not yet in the game. Lies above every maximum score a game can have.
 constexpr std::uint32_t NO_RESULT = 1001;
 
-/// What the round-result reader returns when a thrower withdraws; never stored.
-constexpr std::uint32_t WITHDRAW = 1002;
-
 /// The largest maximum score a game accepts, and so the largest result.
 constexpr std::uint32_t HIGHEST_MAX_SCORE = 1000;
 

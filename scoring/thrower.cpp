@@ -20,9 +20,7 @@ std::uint32_t pointsOfRound(const ThrowerRecord& thrower, std::uint32_t round) {
 }
 
 void removeLastRound(ThrowerRecord& thrower) {
-    if (!thrower.points.empty()) {
-        thrower.points.pop_back();
-    }
+    thrower.points.pop_back();
 }
 
 void setWithdrawn(ThrowerRecord& thrower) {

@@ -29,7 +29,7 @@ void addRoundPoints(ThrowerRecord& thrower, std::uint32_t value);
 /// the last entry.
 std::uint32_t pointsOfRound(const ThrowerRecord& thrower, std::uint32_t round);
 
-/// Removes the latest entry; does nothing when there is none.
+/// Removes the latest entry, which there must be.
 void removeLastRound(ThrowerRecord& thrower);
 
 void setWithdrawn(ThrowerRecord& thrower);

@@ -28,8 +28,7 @@ inline const std::string CLEAR = "\x1b[H\x1b[2J\x1b[3J";
 /// A fixed clock reading for tests: 6.12.2026 19:02:44.
 LocalTime testTime(int day = 6, int hour = 19, int minute = 2, int second = 44);
 
-/// Every field of the two games equal, the game's name included (thrower names
-/// up to their 15th byte).
+/// Every field of the two games equal, field by field.
 bool sameState(const GameState& a, const GameState& b);
 
 /// How often `part` occurs in `text`.
