@@ -27,9 +27,10 @@ const std::string ILTA = record("Ilta (6.12.2026, kierros 2)");
 const std::string CUT_ILTA = ILTA.substr(0, ILTA.find("7 10") + 4);
 const std::string NAME = "Anna pelille/tallennukselle nimi: ";
 const std::string SAVED = "Pelitilanne tallennettu.\n" + PAUSE;
-// The record an interrupted game leaves after Matti's first round.
-const std::string MATTI_1 =
-    "\n\nKeskeytynyt peli (6.12.2026, kierros 1)\n1\n6.12.2026\n19:02:44\n50\n1\nMatti\n0\n5 \n\n";
+// The record an interrupted game leaves after Matti's first round, its name
+// holding an escape as a hand-edited file may.
+const std::string MATTI_1 = "\n\nKeskeytynyt\x1b[2J peli (6.12.2026, kierros 1)\n1\n6.12.2026\n"
+                            "19:02:44\n50\n1\nMatti\n0\n5 \n\n";
 
 }  // namespace
 
@@ -83,18 +84,22 @@ TEST(Driver, Dialogues) {
               "kierrosta. yhteistuloksella 0\nHuonoin kierros:           1 yhteistuloksella 0\n",
           MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + MENU_PROMPT + "\n\nKierros 2 ",
           MENU_PROMPT + "\n\n" + roundHeader("5") + "1. Matti: \n", ENDS}},
-        {"H down to round 0 keeps the withdrawal, and at round 0 asks again", "",
+        {"H down to round 0 keeps the withdrawal and shows no round statistics, and at round 0 "
+         "asks again", "",
          "Matti\nLiisa\n\n\n5\n6\n\n7\nv\nh\nH\nh\n\n9\n",
-         {standingsTitle("1"), standingsTitle("0"), MENU_PROMPT + MENU_PROMPT + "\n\n" +
+         {standingsTitle("1"), standingsTitle("0"),
+          cp850("Tasaisin heittäjä:         Matti & Liisa\n") + ROUND_MENU,
+          MENU_PROMPT + MENU_PROMPT + "\n\n" +
           roundHeader("1") + "1. Matti: " + standingsTitle("1") + "Matti          9       9 "}},
-        {"a withdrawal and a skip under the maximum 1000, J only as typed, -0 as 0 and no "
+        {"a withdrawal and a skip under the maximum 1000, j or J only as typed, -0 as 0 and no "
          "wrapping round; Pekka keeps his number 3", "",
-         "Matti\nLiisa\nPekka\n\n1000\n1001\n\n J\n4294968296\n1000\nv\nJ\n\n1\n-0\n",
+         "Matti\nLiisa\nPekka\n\n1000\n1001\n\n J\n4294968296\n1000\nv\nj\n\n1\n-0\n",
          {roundHeader("1", "1000") + score + score + score + score + "1. Matti: 2. Liisa: 3. Pekka: ",
           roundHeader("2", "1000") + "1. Matti: 3. Pekka: ", "Matti          1000    1 ",
           "Liisa          0       0 ", "Pekka          0       0 "}},
         {"N prints the history and the menu below the screen; U shows the standings again "
-         "(also when the input ends at the name); L ends after the pause", "",
+         "(also when the input ends at the name); L ends after the pause, and the results of a "
+         "game ended on its day name the day once", "",
          "Anna\nEero\nJo\n\n\n45\n30\nJ\n\n20\n45\n45\nn\nu\nLiisa\nl\nkey\n",
          {MENU_PROMPT + "\n" + std::string(65, '-') + "\n\nEdellisten kierrosten tulokset: \n" +
               cp850("Kierros   Anna  Eero  Jo     Yhteensä\n") + std::string(38, '-') +
@@ -104,7 +109,7 @@ TEST(Driver, Dialogues) {
               ROUND_MENU + MENU_PROMPT + "Anna uuden pelaajan nimi: " + standingsTitle("2"),
           MENU_PROMPT + "Tulokset tallennettu tiedostoon:\n" +
               "vaskipiikkikisa_tulokset_20261206_19.02.44.txt\n" + PAUSE,
-          ENDS}},
+          ENDS, "\f\fVaskipiikkikisa\nTulokset 6.12.2026 klo 19:02:44 - 19:02:44\n\nKierros"}},
         {"U: a name taken by its first 15 bytes, by a short name ending in a blank, and a blank "
          "one refused; a withdrawn thrower recalled; the last refusal's pause meets the end", "",
          "Pekka\nPunaiset Ketut Oy\n\n\n5\n4\n\nv\n4\n\n4\nu\n  Liisa  \nu\n \t \nkey\nu\n"
@@ -154,11 +159,12 @@ TEST(Driver, Dialogues) {
          {"  2: ?]0;X?Ilta (6.12.2026, kierros 2)\nValintasi: " + CLEAR + "Tilanne kierroksen 2",
           "\f", "\n\n?]0;X?Ilta (6.12.2026, kierros 2)\n2\n5.12.2026\n19:05:12\n50\n1\n"
           "?[2JMat?ti?\n0\n5 1001 \n\n"}},
-        {"an interrupted game is shown at the start, joins the saved games after the line feed a "
-         "cut-off record lacks, and is offered last", CUT_ILTA + "\f" + MATTI_1, "J\n2\nL\n\n",
+        {"an interrupted game is shown at the start without its control bytes, joins the saved "
+         "games after the line feed a cut-off record lacks, and is offered last",
+         CUT_ILTA + "\f" + MATTI_1, "J\n2\nL\n\n",
          {BANNER + cp850("Edellinen peli jäi kesken. Sen tilanne tallennettiin, ja sitä voi jatkaa "
-                         "valinnalla J:\n  Keskeytynyt peli (6.12.2026, kierros 1)\n\nValitse: \n"),
-          "  2: Keskeytynyt peli (6.12.2026, kierros 1)\nValintasi: " + CLEAR, "\f",
+                         "valinnalla J:\n  Keskeytynyt?[2J peli (6.12.2026, kierros 1)\n\nValitse: \n"),
+          "  2: Keskeytynyt?[2J peli (6.12.2026, kierros 1)\nValintasi: " + CLEAR, "\f",
           CUT_ILTA + "\n" + MATTI_1 + "\f", "\n1         5 "}},
     };
     // clang-format on

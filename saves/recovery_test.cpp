@@ -75,7 +75,7 @@ TEST(Recovery, UnmovableAndDamagedFilesAreNeverLost) {
     // clang-format off
     const struct { std::string bytes, keptAt; } cases[] = {
         {MATTI_1, RECOVERY_FILE}, {MATTI_1.substr(0, MATTI_1.size() - 1), second},
-        {MATTI_1 + "x", first}, {"\n\n \n" + MATTI_1.substr(42), second}};
+        {MATTI_1 + "x", first}, {MATTI_1 + "\n", second}, {"\n\n \n" + MATTI_1.substr(42), second}};
     // clang-format on
     for (const auto& c : cases) {
         ScratchDir dir;
@@ -84,7 +84,7 @@ TEST(Recovery, UnmovableAndDamagedFilesAreNeverLost) {
             ASSERT_TRUE(std::filesystem::create_directory(unmovable ? SAVED_GAMES_FILE : first));
         }
         writeFile(RECOVERY_FILE, c.bytes);
-        const GameRun run = playGame("Liisa\n\n\n7\n");
+        const GameRun run = playGame("Liisa\n\n\n7\nN\n");  // typed ahead past the round
         const std::string message =
             unmovable ? cp850("VIRHE: Keskeneräistä peliä ei voitu siirtää tallennuksiin.\n")
                       : cp850("VIRHE: Keskeneräisen pelin tiedosto oli vioittunut; se ") +

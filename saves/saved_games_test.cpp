@@ -16,6 +16,8 @@
 #include "support/game_run.h"
 #include "support/test_support.h"
 
+using namespace std::string_literals;
+
 namespace {
 
 GameState game(const std::string& name, std::uint32_t round, std::uint32_t maxScore,
@@ -91,7 +93,7 @@ std::string loadedPeli() {
 // read alike; a flag other than 0 is a withdrawal; a control byte of a name is
 // made '?'. Records no save writes are refused whole: counts out of range or
 // beyond the data, blank names and stamps (saved at round 0, a blank name would
-// open a record of its own).
+// open a record of its own), and a number that the file's end may have cut.
 TEST(SavedGames, ReadWithEveryValueOrRefusedWhole) {
     // clang-format off
     const struct { std::string body, loaded; } cases[] = {
@@ -107,11 +109,12 @@ TEST(SavedGames, ReadWithEveryValueOrRefusedWhole) {
         {"1\nd\nt\n50\n1\nMatti\n0\n1002 \n", "refused"}, {"1\nd\nt\n50\n1\nMatti\n0\n-5 \n", "refused"},
         {"1\nd\nt\n50\n1\nMatti\n0\n4294967297 \n", "refused"}, {"1\nd\nt\n50\n1\nMatti\n0\nx \n", "refused"},
         {"1\nd\nt\n50\n1\n \t\n0\n5 \n", "refused"}, {"1\nd\nt\n50\n1\n" + std::string(15, '\r') + "Eero\n0\n5 \n", "refused"},
-        {"1\n \nt\n50\n0\n", "refused"},         {"1\nd\n\n50\n0\n", "refused"}};
+        {"1\n \nt\n50\n0\n", "refused"},         {"1\nd\n\n50\n0\n", "refused"},
+        {"1\nd\nt\n50\n1\nMatti\n0\n5\r", "refused"}};  // the file cut after the 5 of 50
     // clang-format on
     ScratchDir dir;
     for (const auto& c : cases) {
-        writeFile(SAVED_GAMES_FILE, "\n\nPeli\n" + c.body + "\n");
+        writeFile(SAVED_GAMES_FILE, "\n\nPeli\n" + c.body);
         EXPECT_EQ(loadedPeli(), c.loaded) << c.body;
     }
     for (const char* bytes : {"", "\n\n\n\n", " \r\n\t\r\n\r\n", "Ilta\n\nMatti\n"})
@@ -225,6 +228,7 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
         GameState recovered;
         const std::string recovery = fileContents(RECOVERY_FILE);
         EXPECT_TRUE(recovery.empty() || readOnlyRecord(recovery, header, recovered)) << i;
+        EXPECT_EQ(filesStartingWith(RECOVERY_FILE), recovery.empty() ? "" : RECOVERY_FILE + "\n"s);
     }
     signal(SIGXFSZ, handler);
 }

@@ -20,7 +20,6 @@ struct termios keyMode;
 volatile std::sig_atomic_t modeSaved = 0;
 
 const int HANDLED_SIGNALS[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP};
-constexpr std::size_t HANDLED_COUNT = std::size(HANDLED_SIGNALS);
 
 // The terminal's character set while TerminalStreams converts it; null when
 // bytes pass unchanged.
@@ -73,7 +72,7 @@ void stopWithModeRestored(int signal) {
 // Catches the signals that would leave the terminal without echo; a signal the
 // program was started to ignore stays ignored.
 void setSignalHandlers(struct sigaction* previous) {
-    for (std::size_t i = 0; i < HANDLED_COUNT; ++i) {
+    for (std::size_t i = 0; i < std::size(HANDLED_SIGNALS); ++i) {
         const int signal = HANDLED_SIGNALS[i];
         ::sigaction(signal, nullptr, &previous[i]);
         if (previous[i].sa_handler != SIG_IGN) {
@@ -84,7 +83,7 @@ void setSignalHandlers(struct sigaction* previous) {
 }
 
 void restoreSignalHandlers(const struct sigaction* previous) {
-    for (std::size_t i = 0; i < HANDLED_COUNT; ++i) {
+    for (std::size_t i = 0; i < std::size(HANDLED_SIGNALS); ++i) {
         ::sigaction(HANDLED_SIGNALS[i], &previous[i], nullptr);
     }
 }
@@ -126,7 +125,7 @@ bool waitForKeyPress() {
     keyMode.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
     keyMode.c_cc[VMIN] = 1;
     keyMode.c_cc[VTIME] = 0;
-    struct sigaction previous[HANDLED_COUNT];
+    struct sigaction previous[std::size(HANDLED_SIGNALS)];
     modeSaved = 1;
     setSignalHandlers(previous);
     ::tcsetattr(STDIN_FILENO, TCSANOW, &keyMode);
