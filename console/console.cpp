@@ -12,6 +12,14 @@ void beforeWaiting(Console& console, bool forKey) {
     }
 }
 
+// Shows what was printed. Once the output is gone for good (a closed
+// terminal) no prompt can be seen, and the input counts as ended.
+void show(Console& console) {
+    if (!console.out.flush()) {
+        console.inputEnded = true;
+    }
+}
+
 // Typed lines end like the lines of a file: one carriage return before the
 // line feed is dropped.
 bool nextLine(Console& console, std::string& line) {
@@ -39,7 +47,7 @@ bool ask(Console& console, const std::string& prompt, std::string& line) {
     // Work held back is done before the prompt shows, so what the operator
     // sees is never ahead of it.
     beforeWaiting(console, false);
-    console.out.flush();
+    show(console);
     return nextLine(console, line);
 }
 
@@ -50,7 +58,7 @@ void clearScreen(Console& console) {
 bool pause(Console& console) {
     console.out << "Jatka painamalla mit\x84 tahansa n\x84pp\x84int\x84 . . . ";
     beforeWaiting(console, console.waitForKey != nullptr);
-    console.out.flush();
+    show(console);
     if (console.waitForKey == nullptr) {
         std::string ignored;
         nextLine(console, ignored);

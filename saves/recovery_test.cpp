@@ -28,8 +28,9 @@ const std::string MATTI_1 = record("Keskeytynyt peli", "1", "1\nMatti\n0\n5 \n")
 TEST(Recovery, WrittenAfterEveryChangeAndRemovedOnceTheGameIsKeptElsewhere) {
     const std::string withLiisa = record("Ilta", "1", "2\nMatti\n0\n5 \nLiisa\n0\n1001 \n");
     // clang-format off
-    const struct { const char* script; std::string file; } cases[] = {
+    const struct { const char* script; std::string file, closedAfter = ""; } cases[] = {
         {"Matti\n\n\n5\n", MATTI_1},
+        {"Matti\n\n\n5\n\n6\n", MATTI_1, "Tilanne kierroksen 1"},  // the terminal closed
         {"Matti\n\n\n", ""},
         {"Matti\n\n\n5\nT\nIlta\n\n", ""},
         {"Matti\n\n\n5\nT\nIlta\n\nH\n", record("Ilta", "0", "1\nMatti\n0\n\n")},
@@ -41,7 +42,7 @@ TEST(Recovery, WrittenAfterEveryChangeAndRemovedOnceTheGameIsKeptElsewhere) {
     for (const auto& c : cases) {
         ScratchDir dir;
         writeFile(std::string(RECOVERY_FILE) + ".tmp", "\n\nKesk");  // as a crash mid-write leaves
-        playGame(c.script);
+        EXPECT_EQ(playGame(c.script, "", c.closedAfter).readsAfterEnd, 0u);
         EXPECT_EQ(fileContents(RECOVERY_FILE) + filesStartingWith(RECOVERY_FILE + std::string(".")),
                   c.file)
             << c.script;
@@ -97,15 +98,19 @@ TEST(Recovery, UnmovableAndDamagedFilesAreNeverLost) {
     }
 }
 
-// Killed at any wait after round 2, the game resumes as it was shown; with a
+// Killed at any wait after round 2, the game resumes as it was shown, and
+// while typed input is waiting the file is not written at all; with a
 // directory at the file's name every display warns until T has saved the game,
 // and L still writes the results.
 TEST(Recovery, SecuredBeforeEveryWaitOrWarnedOfOnEveryDisplay) {
-    ScratchDir dir;
-    const GameRun shown = playGame("Matti\nLiisa\n\n\n5\n7\n\n3\nV\n|N\nN\n|N\n");
     const std::string round2 =
         record("Keskeytynyt peli", "2", "2\nMatti\n0\n5 3 \nLiisa\n1\n7 1001 \n");
-    EXPECT_EQ(shown.recoveryAtWaits, (std::vector<std::string>{"", round2, round2}));
+    for (const char* charset : {"", "UTF-8"}) {  // a converting console reports typed input too
+        ScratchDir dir;
+        const GameRun shown = playGame("Matti\nLiisa\n\n\n5\n7\n\n3\nV\n|N\nN\n|N\n", charset);
+        EXPECT_EQ(shown.recoveryAtWaits, (std::vector<std::string>{"", round2, round2})) << charset;
+        EXPECT_FALSE(shown.writtenWhileTyping) << charset;
+    }
     ScratchDir unwritable;
     ASSERT_TRUE(std::filesystem::create_directory(RECOVERY_FILE));
     const std::string output = playGame("Matti\n\n\n5\n|\n6\n|T\nIlta\n\nL\n\n").output;

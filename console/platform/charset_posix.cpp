@@ -103,6 +103,10 @@ struct DecodingBuffer : std::streambuf {
         return traits_type::to_int_type(*gptr());
     }
 
+    // Bytes waiting in the terminal's own buffer are typed input waiting, so a
+    // script typed ahead is taken before the program secures the game.
+    std::streamsize showmanyc() override { return source->in_avail(); }
+
     std::streambuf* source;
     CharsetConversion& conversion;
     std::string line;

@@ -138,18 +138,74 @@ bool waitForKeyPress() {
     return pressed;
 }
 
+// Writes what the program prints to standard output whole: it waits while a
+// non-blocking output is full and goes on after a signal. Once the output is
+// gone for good (closed, or failing) it fails, and the game ends as at the
+// end of input.
+struct OutputBuffer : std::streambuf {
+    OutputBuffer() { setp(bytes, bytes + sizeof bytes); }
+
+    int_type overflow(int_type c) override {
+        if (!drain()) {
+            return traits_type::eof();
+        }
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+
+    int sync() override { return drain() ? 0 : -1; }
+
+    bool drain() {
+        const char* at = pbase();
+        bool writing = true;
+        while (writing && at < pptr()) {
+            const ssize_t count = ::write(STDOUT_FILENO, at, static_cast<std::size_t>(pptr() - at));
+            if (count > 0) {
+                at += count;
+            } else if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                writing = outputReady();
+            } else {
+                writing = count < 0 && errno == EINTR;
+            }
+        }
+        setp(bytes, bytes + sizeof bytes);
+        return writing;
+    }
+
+    // Waits until the output can take more.
+    static bool outputReady() {
+        pollfd output{STDOUT_FILENO, POLLOUT, 0};
+        int ready;
+        do {
+            ready = ::poll(&output, 1, -1);
+        } while (ready < 0 && errno == EINTR);
+        return ready > 0;
+    }
+
+    char bytes[4096];
+};
+
 struct TerminalStreams::Platform {
+    std::ostream* out = nullptr;
+    std::streambuf* original = nullptr;
+    OutputBuffer output;
     CharsetConversion conversion;
     std::unique_ptr<ConvertedStreams> converted;
 };
 
-TerminalStreams::TerminalStreams(std::istream& in, std::ostream& out) {
+TerminalStreams::TerminalStreams(std::istream& in, std::ostream& out) : platform(new Platform) {
+    // A closed output is told by the write that fails, not by a signal that
+    // would end the program before the game is secured.
+    std::signal(SIGPIPE, SIG_IGN);
+    out.flush();
+    platform->out = &out;
+    platform->original = out.rdbuf(&platform->output);
     const std::string charset = terminalCharset(::isatty(STDOUT_FILENO) == 1);
-    if (charset.empty())
-        return;
-    platform.reset(new Platform);
     // A set iconv does not know leaves the bytes unchanged.
-    if (!openCharset(platform->conversion, charset))
+    if (charset.empty() || !openCharset(platform->conversion, charset))
         return;
     platform->converted.reset(new ConvertedStreams(in, out, platform->conversion));
     keyCharset = &platform->conversion;
@@ -157,6 +213,9 @@ TerminalStreams::TerminalStreams(std::istream& in, std::ostream& out) {
 
 TerminalStreams::~TerminalStreams() {
     keyCharset = nullptr;
+    platform->converted.reset();
+    platform->out->flush();
+    platform->out->rdbuf(platform->original);
 }
 
 bool inputIsTerminal() {

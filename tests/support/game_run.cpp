@@ -6,28 +6,58 @@
 #include <sstream>
 
 #include "app/driver.h"
+#ifndef _WIN32
+#include "console/platform/charset_posix.h"
+#endif
 #include "saves/recovery.h"
 #include "saves/saved_games.h"
 #include "support/test_support.h"
 
 namespace {
 
-// Hands the script out a burst at a time, noting the recovery file before each.
+// Hands the script out a line at a time, a burst of lines ended by '|' being
+// waiting input, and notes the recovery file whenever a burst begins (the
+// program had to wait) and whether it changed while a burst lasted.
 struct Keyboard : std::streambuf {
     int_type underflow() override {
-        if (next > script.size()) {
+        if (at == end) {
+            if (next > script.size()) {
+                return traits_type::eof();
+            }
+            waits.push_back(fileContents(RECOVERY_FILE));
+            at = next;
+            end = std::min(script.find('|', next), script.size());
+            next = end + 1;
+            return underflow();
+        }
+        writtenWhileTyping = writtenWhileTyping || fileContents(RECOVERY_FILE) != waits.back();
+        const std::size_t feed = script.find('\n', at);
+        line = script.substr(at, std::min(feed == std::string::npos ? end : feed + 1, end) - at);
+        at += line.size();
+        setg(&line[0], &line[0], &line[0] + line.size());
+        return traits_type::to_int_type(line[0]);
+    }
+    std::streamsize showmanyc() override { return static_cast<std::streamsize>(end - at); }
+
+    std::string script, line;
+    std::size_t at = 0, end = 0, next = 0;
+    std::vector<std::string> waits;
+    bool writtenWhileTyping = false;
+};
+
+// Shows what is printed; once it has shown `last`, it fails.
+struct Screen : std::streambuf {
+    int_type overflow(int_type c) override {
+        if (closed) {
             return traits_type::eof();
         }
-        waits.push_back(fileContents(RECOVERY_FILE));
-        const std::size_t end = std::min(script.find('|', next), script.size());
-        burst = script.substr(next, end - next);
-        next = end + 1;
-        setg(burst.data(), burst.data(), burst.data() + burst.size());
-        return burst.empty() ? underflow() : traits_type::to_int_type(burst[0]);
+        shown += traits_type::to_char_type(c);
+        closed = !last.empty() && shown.size() >= last.size() &&
+                 shown.compare(shown.size() - last.size(), last.size(), last) == 0;
+        return c;
     }
-    std::string script, burst;
-    std::size_t next = 0;
-    std::vector<std::string> waits;
+    std::string shown, last;
+    bool closed = false;
 };
 
 }  // namespace
@@ -49,19 +79,32 @@ const std::string ROUND_MENU = cp850(
 
 const std::string MENU_PROMPT = "Valintasi (S/N/H/U/T/L): ";
 
-GameRun playGame(const std::string& script) {
+GameRun playGame(const std::string& script, const char* charset, const std::string& closedAfter) {
     Keyboard keyboard;
     keyboard.script = script;
     std::istream in(&keyboard);
-    std::ostringstream out;
+    Screen screen;
+    screen.last = closedAfter;
+    std::ostream out(&screen);
+#ifndef _WIN32
+    CharsetConversion conversion;
+    std::unique_ptr<ConvertedStreams> converted;
+    if (*charset != '\0' && openCharset(conversion, charset)) {
+        converted.reset(new ConvertedStreams(in, out, conversion));
+    }
+#endif
     Console console{in, out};
     GameRun run;
     GameState state;
     run.exitStatus = runGame(
         console, [] { return testTime(); }, state);
-    run.output = out.str();
+#ifndef _WIN32
+    converted.reset();
+#endif
+    run.output = screen.shown;
     run.readsAfterEnd = console.endReports > 1 ? console.endReports - 1 : 0;
     run.recoveryAtWaits = keyboard.waits;
+    run.writtenWhileTyping = keyboard.writtenWhileTyping;
     return run;
 }
 

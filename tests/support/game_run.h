@@ -9,12 +9,16 @@ struct GameRun {
     int exitStatus = -1;
     unsigned readsAfterEnd = 0;                ///< reads made after the end of input was reported
     std::vector<std::string> recoveryAtWaits;  ///< the recovery file whenever input ran out
+    bool writtenWhileTyping = false;  ///< the recovery file changed while input was waiting
 };
 
 /// Plays a whole game in the working directory, the clock at testTime().
 /// `script` is typed in bursts, each ended by a '|', as at a keyboard: input is
-/// waiting while a burst lasts, and at its end the program has to wait.
-GameRun playGame(const std::string& script);
+/// waiting while a burst lasts, and at its end the program has to wait. With
+/// a `charset` (POSIX systems) the console speaks it, converted as at a
+/// terminal; once the screen has shown `closedAfter`, it fails as a closed one.
+GameRun playGame(const std::string& script, const char* charset = "",
+                 const std::string& closedAfter = "");
 
 /// The banner, the set-up heading, the round menu and its prompt (console bytes).
 extern const std::string BANNER, SETUP_HEADING, ROUND_MENU, MENU_PROMPT;
