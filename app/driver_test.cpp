@@ -137,6 +137,11 @@ TEST(Driver, Dialogues) {
                 "  4: Yö (6.12.2026, kierros 2)\nValintasi: VIRHE: Valinnan pitää olla välillä 1 - "
                 "4.\nValintasi: Valintasi: Valintasi: ") + CLEAR + "Tilanne kierroksen 2",
           "\f", "\f", "Vaskipiikkikisa: Ilta\n"}},
+        {"a game past the rounds a record may hold is neither secured nor saved, and says so",
+         "\n\nPitkä (6.12.2026, kierros 1000000)\n1000000\n5.12.2026\n19:05:12\n50\n0\n\n",
+         "J\n\n|T\n\n", {"Kierros 1000001 alkaa. ", "Tilanne kierroksen 1000001",
+          "VAROITUS: Pelitilannetta ei voitu varmistaa. Tallenna peli komennolla T.\n" + ROUND_MENU +
+              MENU_PROMPT + "Tallentaminen ei onnistunut. \n" + PAUSE}},
         {"a cut-off record gives the error line and a new game", CUT_ILTA, "J\nAnna\n\n\n3\n",
          {"Valintasi (A/J): \nVIRHE: Lataus ei onnistunut. Aloitetaan uusi peli.\n\n" +
           SETUP_HEADING + cp850("Anna heittäjä 1: Anna heittäjä 2: \n"), "1. Anna: "}},

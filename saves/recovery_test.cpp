@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 
 #include "saves/saved_games.h"
 #include "support/game_run.h"
@@ -68,38 +69,67 @@ TEST(Recovery, ResultsUnderTheFirstFreeNameOrTheGameKeptToResume) {
     }
 }
 
-// A record that cannot be appended stays, and the new game is not secured over
-// it; a damaged file moves to the first free name, and the new game is secured.
-TEST(Recovery, UnmovableAndDamagedFilesAreNeverLost) {
-    const std::string first = "vaskipiikkikisa_keskeytynyt_vioittunut.dat";
-    const std::string second = "vaskipiikkikisa_keskeytynyt_vioittunut_2.dat";
+// At the start a recovery file is taken over (once, however often the start
+// is repeated), moved aside when damaged, or kept untouched: when it cannot
+// be read, when the saved games cannot take it (never through a link), and
+// when another copy of the program owns it. A kept file is never written,
+// and every display of the new game warns; otherwise the new game is secured.
+TEST(Recovery, TakenOverOnceMovedAsideOrKeptButNeverLost) {
+    const std::string damaged = "vaskipiikkikisa_keskeytynyt_vioittunut.dat";
+    const std::string moved = cp850("VIRHE: Keskeneräisen pelin tiedosto oli vioittunut; se ") +
+                              "siirrettiin nimelle ";
+    const std::string blankStamps = record("Keskeytynyt peli", "1", "1\nMatti\n0\n5 \n");
+    namespace fs = std::filesystem;
+    enum Folder { PLAIN, SAVES_DIRECTORY, SAVES_LINK, SAVED_ALREADY, DAMAGED_TAKEN, DIRECTORY, LOCKED };
     // clang-format off
-    const struct { std::string bytes, keptAt; } cases[] = {
-        {MATTI_1, RECOVERY_FILE}, {MATTI_1.substr(0, MATTI_1.size() - 1), second},
-        {MATTI_1 + "x", first}, {MATTI_1 + "\n", second}, {"\n\n \n" + MATTI_1.substr(42), second}};
+    const struct { Folder folder; std::string bytes, message, keptAt; } cases[] = {
+        {SAVED_ALREADY, MATTI_1, cp850("Edellinen peli jäi kesken. Sen tilanne tallennettiin, ja "
+            "sitä voi jatkaa valinnalla J:\n  Keskeytynyt peli (6.12.2026, kierros 1)\n\nValitse"),
+            SAVED_GAMES_FILE},
+        {SAVES_DIRECTORY, MATTI_1, cp850("VIRHE: Keskeneräistä peliä ei voitu siirtää tallennuksiin."
+            "\nVIRHE: Tallennettuja pelejä ei voitu lukea."), RECOVERY_FILE},
+        {SAVES_LINK, MATTI_1, cp850("VIRHE: Keskeneräistä peliä ei voitu siirtää tallennuksiin."),
+            RECOVERY_FILE},
+        {DIRECTORY, "", cp850("VIRHE: Keskeneräisen pelin tiedostoa ei voitu lukea, joten sitä ei "
+            "muuteta.\n"), RECOVERY_FILE},
+        {LOCKED, MATTI_1, cp850("VAROITUS: Toinen Vaskipiikkikisa on käynnissä tässä kansiossa, "
+            "joten tämän pelin tilannetta ei varmisteta. Tallenna peli komennolla T.\n"), RECOVERY_FILE},
+        {PLAIN, MATTI_1.substr(0, MATTI_1.size() - 1), moved + damaged, damaged},
+        {DAMAGED_TAKEN, MATTI_1 + "x", moved, "vaskipiikkikisa_keskeytynyt_vioittunut_2.dat"},
+        {PLAIN, MATTI_1 + "\n", moved, damaged}, {PLAIN, "\n\n \n" + MATTI_1.substr(42), moved, damaged},
+        {PLAIN, std::regex_replace(MATTI_1, std::regex("6.12.2026\n19:02:44"), " \n"), moved, damaged}};
     // clang-format on
     for (const auto& c : cases) {
         ScratchDir dir;
-        const bool unmovable = c.keptAt == RECOVERY_FILE;
-        if (c.keptAt != first) {  // the saved games, or the first damaged name, taken
-            ASSERT_TRUE(std::filesystem::create_directory(unmovable ? SAVED_GAMES_FILE : first));
+        RunLock otherCopy;
+        ASSERT_TRUE(c.folder != LOCKED || takeLock(otherCopy, RECOVERY_LOCK) == Lock::Held);
+        if (c.folder == SAVES_DIRECTORY) fs::create_directory(SAVED_GAMES_FILE);
+        if (c.folder == SAVED_ALREADY) writeFile(SAVED_GAMES_FILE, MATTI_1);
+        if (c.folder == DAMAGED_TAKEN) fs::create_directory(damaged);
+        if (c.folder == DIRECTORY) fs::create_directory(RECOVERY_FILE);
+        if (c.folder == SAVES_LINK) {
+            writeFile("profile", "profile");
+#ifndef _WIN32
+            fs::create_symlink("profile", SAVED_GAMES_FILE);
+#endif
         }
-        writeFile(RECOVERY_FILE, c.bytes);
-        const GameRun run = playGame("Liisa\n\n\n7\nN\n");  // typed ahead past the round
-        const std::string message =
-            unmovable ? cp850("VIRHE: Keskeneräistä peliä ei voitu siirtää tallennuksiin.\n")
-                      : cp850("VIRHE: Keskeneräisen pelin tiedosto oli vioittunut; se ") +
-                            "siirrettiin nimelle " + c.keptAt + ".\n";
-        EXPECT_NE(run.output.find(BANNER + message), std::string::npos) << c.bytes;
-        EXPECT_EQ(fileContents(c.keptAt), c.bytes);
-        EXPECT_EQ(run.output.find(WARNING + ROUND_MENU) != std::string::npos, unmovable);
-        EXPECT_EQ(fileContents(RECOVERY_FILE).find("\nLiisa\n0\n7 \n\n") != std::string::npos,
-                  !unmovable);
+        if (c.folder != DIRECTORY) writeFile(RECOVERY_FILE, c.bytes);
+        const std::string typed = c.folder == SAVED_ALREADY ? "A\n" : "";
+        const GameRun run = playGame(typed + "Liisa\n\n\n7\nN\n|T\nIlta\n\n");
+        EXPECT_EQ(run.output.find(BANNER + c.message), 0u) << c.message;
+        // Taken over once: the save that follows comes right after it.
+        EXPECT_EQ(fileContents(c.keptAt).substr(0, c.bytes.size() + 4),
+                  c.bytes + (c.folder == SAVED_ALREADY ? "\n\nIl" : ""));
+        EXPECT_EQ(fileContents("profile"), c.folder == SAVES_LINK ? "profile" : "");
+        const bool kept = c.keptAt == RECOVERY_FILE;
+        EXPECT_EQ(run.output.find(WARNING + ROUND_MENU) != std::string::npos, kept) << c.message;
+        EXPECT_EQ(run.recoveryAtWaits.back(),
+                  kept ? c.bytes : record("Keskeytynyt peli", "1", "1\nLiisa\n0\n7 \n"));
     }
 }
 
-// Killed at any wait after round 2, the game resumes as it was shown, and
-// while typed input is waiting the file is not written at all; with a
+// Killed at any wait after round 2, or at a pause, the game resumes as it was
+// shown, and while typed input is waiting the file is not written at all; with a
 // directory at the file's name every display warns until T has saved the game,
 // and L still writes the results.
 TEST(Recovery, SecuredBeforeEveryWaitOrWarnedOfOnEveryDisplay) {
@@ -110,6 +140,15 @@ TEST(Recovery, SecuredBeforeEveryWaitOrWarnedOfOnEveryDisplay) {
         const GameRun shown = playGame("Matti\nLiisa\n\n\n5\n7\n\n3\nV\n|N\nN\n|N\n", charset);
         EXPECT_EQ(shown.recoveryAtWaits, (std::vector<std::string>{"", round2, round2})) << charset;
         EXPECT_FALSE(shown.writtenWhileTyping) << charset;
+    }
+    // At the pause after T and L the game stands in a file already, and a
+    // recalled thrower is secured: a window closed there loses nothing.
+    const std::string recalled = record("Keskeytynyt peli", "1", "2\nMatti\n0\n5 \nLiisa\n0\n1001 \n");
+    for (const auto& [script, atPause] : {std::pair<const char*, std::string>{"Matti\n\n\n5\nT\nIlta\n|\n", ""},
+                                          {"Matti\n\n\n5\nL\n|\n", ""},
+                                          {"Matti\nLiisa\n\n\n5\nV\nU\nLiisa\n|\n", recalled}}) {
+        ScratchDir dir;
+        EXPECT_EQ(playGame(script).recoveryAtWaits.at(1), atPause) << script;
     }
     ScratchDir unwritable;
     ASSERT_TRUE(std::filesystem::create_directory(RECOVERY_FILE));

@@ -121,12 +121,15 @@ TEST(SavedGames, ReadWithEveryValueOrRefusedWhole) {
         EXPECT_TRUE((writeFile(SAVED_GAMES_FILE, bytes), listed().empty())) << bytes;
 }
 
-// Whatever the game holds, what a save writes is read back as written, or the
-// save is refused: no record is written that could not be loaded.
+// Whatever the game holds, what a save writes is read back as written, also
+// under a header another record has, or the save is refused: no record is
+// written that could not be loaded.
 TEST(SavedGames, WrittenAsReadBackOrNotAtAll) {
     ScratchDir dir;
     GameState long_ = game("Pitkä", MOST_SAVED_ROUNDS, 50, {});
-    for (const GameState& state : {SAVES[0], SAVES[1], long_}) {
+    GameState again = SAVES[0];  // saved again the same day after the same round
+    again.throwers.push_back(thrower("Pekka", {1001, 1001}));
+    for (const GameState& state : {SAVES[0], again, SAVES[1], long_}) {
         ASSERT_TRUE(appendSavedGame(state, "7.12.2026", SAVED_GAMES_FILE));
         GameState back = BEFORE;
         const std::vector<std::string> entries = listed();
