@@ -108,10 +108,11 @@ TEST(Recovery, TakenOverOnceMovedAsideOrKeptButNeverLost) {
         if (c.folder == DAMAGED_TAKEN) fs::create_directory(damaged);
         if (c.folder == DIRECTORY) fs::create_directory(RECOVERY_FILE);
         if (c.folder == SAVES_LINK) {
-            writeFile("profile", "profile");
-#ifndef _WIN32
-            fs::create_symlink("profile", SAVED_GAMES_FILE);
+#ifdef _WIN32
+            continue;  // a link needs rights that a Windows user seldom has
 #endif
+            writeFile("profile", "profile");
+            fs::create_symlink("profile", SAVED_GAMES_FILE);
         }
         if (c.folder != DIRECTORY) writeFile(RECOVERY_FILE, c.bytes);
         const std::string typed = c.folder == SAVED_ALREADY ? "A\n" : "";

@@ -92,6 +92,8 @@ GameRun playGame(const std::string& script, const char* charset, const std::stri
     if (*charset != '\0' && openCharset(conversion, charset)) {
         converted.reset(new ConvertedStreams(in, out, conversion));
     }
+#else
+    (void)charset;  // a Windows console is set to code page 850 instead
 #endif
     Console console{in, out};
     GameRun run;
