@@ -159,3 +159,23 @@ TEST(Recovery, SecuredBeforeEveryWaitOrWarnedOfOnEveryDisplay) {
     EXPECT_EQ(output.find(WARNING, saved), std::string::npos);
     EXPECT_NE(filesStartingWith("vaskipiikkikisa_tulokset_"), "");
 }
+
+// An interrupted game is shown at the start, joins the saved games, and is
+// offered last.
+TEST(Recovery, ShownAtTheStartAndOfferedLast) {
+    // Matti's first round, its name holding an escape as a hand-edited file may.
+    const std::string interrupted =
+        "\n\nKeskeytynyt\x1b[2J peli (6.12.2026, kierros 1)\n1\n6.12.2026\n19:02:44\n50\n1\n"
+        "Matti\n0\n5 \n\n";
+    // clang-format off
+    playDialogues({
+        {"an interrupted game is shown at the start without its control bytes, joins the saved "
+         "games after the line feed a cut-off record lacks, and is offered last",
+         cutIlta() + "\f" + interrupted, "J\n2\nL\n\n",
+         {BANNER + cp850("Edellinen peli jäi kesken. Sen tilanne tallennettiin, ja sitä voi jatkaa "
+                         "valinnalla J:\n  Keskeytynyt?[2J peli (6.12.2026, kierros 1)\n\nValitse: \n"),
+          "  2: Keskeytynyt?[2J peli (6.12.2026, kierros 1)\nValintasi: " + CLEAR, "\f",
+          cutIlta() + "\n" + interrupted + "\f", "\n1         5 "}},
+    });
+    // clang-format on
+}

@@ -79,6 +79,28 @@ const std::string ROUND_MENU = cp850(
 
 const std::string MENU_PROMPT = "Valintasi (S/N/H/U/T/L): ";
 
+std::string roundHeader(const std::string& number, const std::string& max) {
+    return "Kierros " + number + " alkaa. \n" +
+           cp850("Anna heittäjien pistemäärät. (0-" + max + ", J = Jätä väliin, V = Vetäydy)\n") +
+           std::string(70, '-') + "\n";
+}
+
+std::string standingsTitle(const std::string& round) {
+    return CLEAR + cp850("Tilanne kierroksen " + round + " jälkeen: \n\n") +
+           cp850("Nimi:          Paras:  Huonoin: Keskiarvo: Yhteensä: Mediaani: Varianssi: \n") +
+           std::string(76, '-') + "\n";
+}
+
+std::string iltaRecord(const std::string& header) {
+    return "\n\n" + header +
+           "\n2\n5.12.2026\n19:05:12\n50\n2\nMatti\n0\n5 1001 \nLiisa\n1\n7 1001 \n\n";
+}
+
+std::string cutIlta() {
+    const std::string whole = iltaRecord();
+    return whole.substr(0, whole.find("7 10") + 4);
+}
+
 GameRun playGame(const std::string& script, const char* charset, const std::string& closedAfter) {
     Keyboard keyboard;
     keyboard.script = script;

@@ -23,6 +23,19 @@ GameRun playGame(const std::string& script, const char* charset = "",
 /// The banner, the set-up heading, the round menu and its prompt (console bytes).
 extern const std::string BANNER, SETUP_HEADING, ROUND_MENU, MENU_PROMPT;
 
+/// A round's announcement, its prompt line and its rule.
+std::string roundHeader(const std::string& number, const std::string& max = "50");
+
+/// The clear sequence, then the standings' title after `round` rounds, the
+/// column heading and its rule.
+std::string standingsTitle(const std::string& round);
+
+/// Ilta as saved on 6.12.2026 after its second round, started the day before.
+std::string iltaRecord(const std::string& header = "Ilta (6.12.2026, kierros 2)");
+
+/// The same record cut off in its last points line, as a failed save leaves it.
+std::string cutIlta();
+
 /// A fragment of Dialogue::expected that stands for the end of the output.
 inline const std::string ENDS = "<the end>";
 

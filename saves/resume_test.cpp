@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include "support/game_run.h"
+#include "support/test_support.h"
+
+// Choosing a saved game at the start, and the game it gives.
+TEST(Resume, Dialogues) {
+    // clang-format off
+    const std::vector<Dialogue> dialogues = {
+        {"the only saved game is resumed unasked, keeps its start and is named by the trimmed "
+         "text before the last \" (\"",
+         iltaRecord("  Ilta (A)   (6.12.2026, kierros 2)"), "J\nT\n\nL\n\n",
+         {"Valintasi (A/J): \n" + CLEAR + cp850("Tilanne kierroksen 2 jälkeen: \n\n"), "\f",
+          "(6.12.2026, kierros 2)\n", "\n\nIlta (A) (6.12.2026, kierros 2)\n2\n5.12.2026\n", "\f",
+          "Vaskipiikkikisa: Ilta (A)\nTulokset 5.12.2026 klo 19:05:12 - 6.12.2026 klo 19:02:44\n"}},
+        {"of four saved games only a number in the list is taken; a later whole record of the "
+         "same header is loaded after a cut-off one",
+         iltaRecord("Aamu (6.12.2026, kierros 2)") + cutIlta() + "\n" + iltaRecord() +
+             iltaRecord(cp850("Yö (6.12.2026, kierros 2)")), "J\n5\n\nx\n2\nL\n\n",
+         {cp850("Valintasi (A/J): \nValitse peli: \n  1: Aamu (6.12.2026, kierros 2)\n"
+                "  2: Ilta (6.12.2026, kierros 2)\n  3: Ilta (6.12.2026, kierros 2)\n"
+                "  4: Yö (6.12.2026, kierros 2)\nValintasi: VIRHE: Valinnan pitää olla välillä 1 - "
+                "4.\nValintasi: Valintasi: Valintasi: ") + CLEAR + "Tilanne kierroksen 2",
+          "\f", "\f", "Vaskipiikkikisa: Ilta\n"}},
+        {"a cut-off record gives the error line and a new game", cutIlta(), "J\nAnna\n\n\n3\n",
+         {"Valintasi (A/J): \nVIRHE: Lataus ei onnistunut. Aloitetaan uusi peli.\n\n" +
+          SETUP_HEADING + cp850("Anna heittäjä 1: Anna heittäjä 2: \n"), "1. Anna: "}},
+        {"a planted header and name holding ESC and BEL: listed, chosen, resumed, saved again",
+         iltaRecord() + "\n\n\x1b]0;X\x07Ilta (6.12.2026, kierros 2)\n2\n5.12.2026\n19:05:12\n50\n1\n"
+                "\x1b[2JMat\x07ti\x7f\n0\n5 1001 \n\n", "J\n2\nT\n\nL\n\n",
+         {"  2: ?]0;X?Ilta (6.12.2026, kierros 2)\nValintasi: " + CLEAR + "Tilanne kierroksen 2",
+          "\f", "\n\n?]0;X?Ilta (6.12.2026, kierros 2)\n2\n5.12.2026\n19:05:12\n50\n1\n"
+          "?[2JMat?ti?\n0\n5 1001 \n\n"}},
+    };
+    // clang-format on
+    playDialogues(dialogues);
+}
