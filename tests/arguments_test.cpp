@@ -18,7 +18,7 @@ TEST(Arguments, HelpVersionAndUnknownOptions) {
     // Where the output begins, parts of it, and where it ends.
     const std::string more = windows ? "More: README.txt\n" : "More: man vaskipiikkikisa\n";
     const std::vector<std::string> help = {"Käyttö: vaskipiikkikisa", "_keskeytynyt.dat",
-                                           "_hh.mm.ss.txt ja .html", "\nUsage:", more};
+                                           "_hh.mm.ss.txt ja .html", "--version   the", more};
     const std::vector<std::string> none;
     const struct {
         std::string locale, arguments;  // the arguments as shell words
