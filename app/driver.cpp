@@ -37,7 +37,7 @@ constexpr std::size_t BANNER_RULE_WIDTH = 51;
 void printBanner(Console& console) {
     const std::string rule(BANNER_RULE_WIDTH, '-');
     console.out << rule << "\n"
-                << "    Vaskipiikkikisa by Vilkaro v. 1.1\n"
+                << "    Vaskipiikkikisa by Vilkaro v. " VASKI_VERSION "\n"
                 << "        - n\x84ytt\x84\x84 ja arkistoi tuloksesi\n"
                 << "        - laskee tilastotietoja\n"
                 << rule << "\n\n";

@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "app/arguments.h"
 #include "app/driver.h"
 #include "app/game_state.h"
 #include "console/console.h"
@@ -8,9 +9,17 @@
 
 // Runs the game on the process's console; the terminal streams convert for the
 // terminal, and the game itself sees code page 850 bytes either way.
-int main() {
+int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
     std::cin.tie(nullptr);
+    // Help, the version or a refusal, before any file is touched; the help's
+    // letters reach the terminal as the game's do.
+    if (argc > 1) {
+        const TerminalStreams terminal(std::cin, std::cout);
+        if (const auto status = answerArguments({argv + 1, argv + argc}, std::cout, std::cerr)) {
+            return *status;
+        }
+    }
     const TerminalStreams terminal(std::cin, std::cout);
     Console console{std::cin, std::cout};
     if (inputIsTerminal()) {
