@@ -64,7 +64,6 @@ bool pause(Console& console) {
         nextLine(console, ignored);
     } else if (!console.inputEnded && !console.waitForKey()) {
         console.inputEnded = true;
-        ++console.endReports;
     }
     console.out << '\n';
     return !console.inputEnded;

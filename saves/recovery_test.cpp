@@ -136,10 +136,13 @@ TEST(Recovery, TakenOverOnceMovedAsideOrKeptButNeverLost) {
 TEST(Recovery, SecuredBeforeEveryWaitOrWarnedOfOnEveryDisplay) {
     const std::string round2 =
         record("Keskeytynyt peli", "2", "2\nMatti\n0\n5 3 \nLiisa\n1\n7 1001 \n");
+    const std::string round3 =
+        record("Keskeytynyt peli", "3", "2\nMatti\n0\n5 3 4 \nLiisa\n1\n7 1001 1001 \n");
     for (const char* charset : {"", "UTF-8"}) {  // a converting console reports typed input too
         ScratchDir dir;
-        const GameRun shown = playGame("Matti\nLiisa\n\n\n5\n7\n\n3\nV\n|N\nN\n|N\n", charset);
-        EXPECT_EQ(shown.recoveryAtWaits, (std::vector<std::string>{"", round2, round2})) << charset;
+        // After round 2 a single line feed is typed ahead: the next round.
+        const GameRun shown = playGame("Matti\nLiisa\n\n\n5\n7\n\n3\nV\n\n|4\nN\n|N\n", charset);
+        EXPECT_EQ(shown.recoveryAtWaits, (std::vector<std::string>{"", round2, round3})) << charset;
         EXPECT_FALSE(shown.writtenWhileTyping) << charset;
     }
     // At the pause after T and L the game stands in a file already, and a

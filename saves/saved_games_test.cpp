@@ -227,6 +227,9 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
         // clang-format on
         EXPECT_EQ(written, size == 0 ? "" : resultsFileName(testTime(), 1) + "\n") << i;
         EXPECT_FALSE(nameExists("elsewhere")) << i;
+        struct stat info {};
+        EXPECT_TRUE(stat(SAVED_GAMES_FILE, &info) != 0 || !S_ISREG(info.st_mode) ||
+                    (info.st_mode & 0111) == 0) << i;  // no file made executable
         std::string header;
         GameState recovered;
         const std::string recovery = fileContents(RECOVERY_FILE);
