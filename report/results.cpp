@@ -46,6 +46,6 @@ std::string resultsFileName(const LocalTime& end, unsigned attempt) {
 
 std::string storeResults(const GameState& state, const LocalTime& end) {
     return writeUnderFreeName(
-        resultsFileText(state, end), [&](unsigned attempt) { return resultsFileName(end, attempt); },
-        LAST_ATTEMPT);
+        resultsFileText(state, end), resultsFileName(end, 1),
+        [&](unsigned attempt) { return resultsFileName(end, attempt); }, LAST_ATTEMPT);
 }

@@ -129,15 +129,12 @@ bool fitsRecord(const std::string& header, const GameState& state) {
     return true;
 }
 
-// The record that ends here: with its empty lines, it is complete.
+// The kept record that ends here: with its empty lines, it is complete.
 void closeRecord(RecordScanner& scanner, bool followed) {
-    if (!scanner.inRecord) {
-        return;
-    }
-    scanner.inRecord = false;
     if (!scanner.keeping) {
         return;
     }
+    scanner.keeping = false;
     FoundRecord& record = scanner.record;
     record.trailingBlanks = scanner.blanks;
     record.lines += scanner.blanks;
@@ -151,8 +148,6 @@ void closeRecord(RecordScanner& scanner, bool followed) {
 // A line after two or more empty ones opens a record; a line too long for
 // any record opens one that is never listed or read.
 void openRecord(RecordScanner& scanner) {
-    scanner.inRecord = true;
-    scanner.keeping = false;
     if (scanner.lineOverlong) {
         return;
     }
@@ -189,16 +184,13 @@ void finishLine(RecordScanner& scanner, bool ended) {
         openRecord(scanner);
         scanner.blanks = 0;
     } else {
-        if (scanner.inRecord && scanner.keeping) {
+        if (scanner.keeping) {
             if (scanner.blanks == 1) {
                 keepLine(scanner, scanner.firstBlank, false);
             }
             keepLine(scanner, line + end, scanner.lineOverlong);
         }
         scanner.blanks = 0;
-    }
-    if (scanner.keeping) {
-        scanner.record.lastLineEnded = ended;
     }
     ++scanner.lineNumber;
     line.clear();
@@ -288,7 +280,7 @@ bool readOnlyRecord(const std::string& bytes, std::string& header, GameState& st
     // closing empty line, and nothing after it.
     GameState loaded = state;
     if (records != 1 || bytes.compare(0, 2, "\n\n") != 0 || only.firstLine != 2 ||
-        only.followed || only.trailingBlanks == 0 || !only.lastLineEnded ||
+        only.followed || only.trailingBlanks == 0 ||
         bytes.compare(bytes.size() - 2, 2, "\n\n") != 0 || !readRecord(only, loaded) ||
         only.lines != 6 + 3 * loaded.throwers.size()) {
         return false;

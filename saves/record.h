@@ -53,7 +53,6 @@ struct FoundRecord {
     std::size_t trailingBlanks = 0;  ///< the empty lines at its end
     bool followed = false;           ///< another record follows it
     bool overlong = false;           ///< a line longer than LONGEST_LINE
-    bool lastLineEnded = true;       ///< the file's last line ended with a line feed
 };
 
 /// Splits a file, given a block of bytes at a time, into records. Lines end
@@ -71,8 +70,7 @@ struct RecordScanner {
     std::size_t listed = 0;
     std::size_t blanks = 0;      ///< empty lines since the last non-blank one
     std::string firstBlank;      ///< the first of them, with its line feed
-    bool inRecord = false;       ///< a record is open, kept or not
-    bool keeping = false;
+    bool keeping = false;        ///< the lines of the record being read are kept
     bool stopped = false;
     FoundRecord record;
 };

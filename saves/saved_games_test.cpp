@@ -137,6 +137,9 @@ TEST(SavedGames, WrittenAsReadBackOrNotAtAll) {
         back.gameName = state.gameName;
         EXPECT_TRUE(sameState(back, state)) << state.gameName;
     }
+    GameState first = BEFORE;  // the first of the two with one header, as chosen
+    ASSERT_TRUE(loadSavedGame(0, header(0), SAVED_GAMES_FILE, first));
+    EXPECT_EQ(first.throwers.size(), 2u);
     const std::string before = fileContents(SAVED_GAMES_FILE);
     ++long_.round;
     GameState blankDate = SAVES[0];

@@ -201,7 +201,6 @@ ConvertedStreams::ConvertedStreams(std::istream& input, std::ostream& output,
 }
 
 ConvertedStreams::~ConvertedStreams() {
-    out.flush();
     in.rdbuf(buffers->originalIn);
     out.rdbuf(buffers->originalOut);
 }

@@ -51,7 +51,8 @@ bool endsInsideCharacter(CharsetConversion& conversion, const std::string& typed
 /// While this value lives, `in` and `out` speak the terminal's character set:
 /// lines read from `in` arrive as console bytes, and console bytes written to
 /// `out` leave converted. Installs converting buffers over the streams' own
-/// buffers and puts those back, after flushing, when it ends.
+/// buffers and puts those back when it ends (the converting buffers hold
+/// nothing written: it has gone on to the streams' own).
 struct ConvertedStreams {
     ConvertedStreams(std::istream& in, std::ostream& out, CharsetConversion& conversion);
     ~ConvertedStreams();

@@ -92,15 +92,10 @@ std::string moveToFreeName(const std::string& from, const NameOffer& offer, unsi
     return "";
 }
 
-std::string writeUnderFreeName(const std::string& bytes, const NameOffer& offer,
-                               unsigned attempts) {
-    // Beside the first name offered, and named for this process, so that two
-    // copies writing at once never meet.
-    std::string first;
-    for (unsigned attempt = 1; attempt <= attempts && first.empty(); ++attempt) {
-        first = offer(attempt);
-    }
-    const std::string temporary = first + "." + processTag() + ".tmp";
+std::string writeUnderFreeName(const std::string& bytes, const std::string& base,
+                               const NameOffer& offer, unsigned attempts) {
+    // Named for this process, so that two copies writing at once never meet.
+    const std::string temporary = base + "." + processTag() + ".tmp";
     DiskFile file;
     if (createFile(temporary, file) != Disk::Done) {
         return "";

@@ -49,12 +49,12 @@ using NameOffer = std::function<std::string(unsigned attempt)>;
 /// and `from` then keeps its name.
 std::string moveToFreeName(const std::string& from, const NameOffer& offer, unsigned attempts);
 
-/// Writes `bytes` to a temporary file beside the first offered name, syncs
-/// it and moves it to the first free name (moveToFreeName): a name holds the
-/// whole file or nothing. The name given; empty when anything failed, and
+/// Writes `bytes` to a temporary file named after `base` and this process,
+/// syncs it and moves it to the first free name (moveToFreeName): a name holds
+/// the whole file or nothing. The name given; empty when anything failed, and
 /// then no file is left.
-std::string writeUnderFreeName(const std::string& bytes, const NameOffer& offer,
-                               unsigned attempts);
+std::string writeUnderFreeName(const std::string& bytes, const std::string& base,
+                               const NameOffer& offer, unsigned attempts);
 
 /// Removes the file `path` if there is one, and makes that last.
 void removeFile(const std::string& path);
