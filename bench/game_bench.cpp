@@ -3,7 +3,8 @@
 // history, ended with L), output to /dev/null, in a temporary directory that
 // is removed afterwards. Prints the median time of several runs, the peak
 // memory of the program and the size of the results page, when one is written.
-// Usage: game_bench [runs] [program]
+// Usage: game_bench [runs] [program]; the program runs with LC_ALL=C, or with
+// LC_ALL set to VASKI_BENCH_LOCALE when that is set.
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -89,7 +90,8 @@ Run runOnce(const std::string& program, const std::string& directory, const std:
         }
         dup2(in, STDIN_FILENO);
         dup2(out, STDOUT_FILENO);
-        setenv("LC_ALL", "C", 1);
+        const char* const locale = std::getenv("VASKI_BENCH_LOCALE");
+        setenv("LC_ALL", locale != nullptr ? locale : "C", 1);
         execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
