@@ -12,8 +12,8 @@
 
 namespace {
 
-// Fixed texts are written in console bytes, like the results file's, and pass
-// through the same conversion as the names. Markup never does.
+// The page's look on a screen and on paper. The tables scroll sideways where
+// the screen is too narrow; printed, they shrink to the width of the paper.
 const char* const STYLE =
     "body{font-family:system-ui,-apple-system,\"Segoe UI\",Roboto,sans-serif;line-height:1.4;"
     "color:#1a1a1a;background:#fff;max-width:64em;margin:0 auto;padding:1em}\n"
@@ -65,7 +65,9 @@ const char* const COLOURS[] = {"#0072B2", "#D55E00", "#009E73", "#E69F00",
 const char* const DASHES[] = {"", "8 4", "2 4", "12 4 2 4", "4 4"};
 
 // Console bytes as page text: the results file's letters as UTF-8, the
-// characters of markup as references, and a control byte as "?".
+// characters of markup as references, and a control byte as "?". Fixed texts
+// are held in console bytes too, like the results file's, and pass through
+// here as the names do; markup never does.
 void appendText(std::string& page, const std::string& console) {
     for (const char c : toFileText(console)) {
         const auto byte = static_cast<unsigned char>(c);
@@ -167,7 +169,8 @@ std::string scaled(std::uint64_t offset, std::uint64_t length, std::uint64_t val
 }
 
 // The light lines and labels at every tick, the rounds below, the points on the left.
-void appendGrid(std::string& page, std::uint32_t rounds, std::uint32_t top) {
+void appendGrid(std::string& page, std::uint32_t rounds, std::uint32_t top,
+                std::uint32_t pointStep) {
     page += "<g class=\"grid\">";
     const std::uint32_t roundStep = tickStep((rounds + ROUND_STEPS - 1) / ROUND_STEPS);
     for (std::uint64_t round = 0; round <= rounds; round += roundStep) {
@@ -177,7 +180,6 @@ void appendGrid(std::string& page, std::uint32_t rounds, std::uint32_t top) {
                 "\" y=\"" + std::to_string(PLOT_TOP + PLOT_HEIGHT + 18) +
                 "\" text-anchor=\"middle\">" + std::to_string(round) + "</text>";
     }
-    const std::uint32_t pointStep = tickStep((top + POINT_STEPS - 1) / POINT_STEPS);
     for (std::uint64_t points = 0; points <= top; points += pointStep) {
         const std::string plotY = scaled(PLOT_TOP, PLOT_HEIGHT, top - points, top);
         page += std::string("<line") + (points == 0 ? " class=\"base\"" : "") + " x1=\"" +
@@ -254,7 +256,7 @@ void appendChart(std::string& page, const std::vector<ThrowerRecord>& throwers,
     page += "\n<figure><svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " +
             std::to_string(CHART_WIDTH) + " " + std::to_string(CHART_HEIGHT) +
             "\" role=\"img\" aria-label=\"Yhteispisteet kierroksittain\">\n";
-    appendGrid(page, rounds, top);
+    appendGrid(page, rounds, top, step);
     appendElement(page, "text", " x=\"8\" y=\"16\"", "Pisteet");
     const std::string below = " x=\"" + std::to_string(PLOT_LEFT + PLOT_WIDTH / 2) + "\" y=\"" +
                               std::to_string(CHART_HEIGHT - 6) + "\" text-anchor=\"middle\"";

@@ -12,11 +12,11 @@ namespace {
 constexpr std::uint32_t X = NO_RESULT;
 
 // Äijä withdrew in round 3 and was recalled after round 4; the name of Zoë &
-// "Ø" <3' holds ë and ø and every character of markup, and she skipped round 2
-// and withdrew in round 5; Jöns skipped round 1; Eero joined after round 2.
+// "Ø" <3>' holds ë and ø and every character of markup, and she skipped round
+// 2 and withdrew in round 5; Jöns skipped round 1; Eero joined after round 2.
 // clang-format off
 const GameState EVENING{{thrower(cp850("Äijä Ström"), {45, 20, X, X, 30, 41}),
-    thrower("Zo\x89 & \"\x9D\" <3'", {30, X, 45, 12, X, X}, true),
+    thrower("Zo\x89 & \"\x9D\" <3>'", {30, X, 45, 12, X, X}, true),
     thrower(cp850("Jöns Ståhl-Lindqvist"), {X, 45, 45, 0, 50, 7}),
     thrower("Eero", {X, X, 10, 33, 0, 50})}, 6, DEFAULT_MAX_SCORE,
     cp850("Kesä & syys"), "6.12.2026", "19:02:44"};
@@ -84,6 +84,47 @@ TEST(ResultsPage, ColoursAndDashes) {
     EXPECT_EQ(occurrences(page, "<polyline stroke=\"#F0E442\" points"), 1u);
     game.round = 0;
     EXPECT_EQ(occurrences(resultsPage(game, END), "<polyline"), 0u);
+}
+
+// The numbers at the ticks of one axis, in order.
+std::string tickLabels(const std::string& page, const std::string& anchor) {
+    std::string labels;
+    const std::string mark = "text-anchor=\"" + anchor + "\">";
+    for (std::size_t at = page.find(mark); at != std::string::npos; at = page.find(mark, at + 1)) {
+        const std::string label =
+            page.substr(at + mark.size(), page.find('<', at) - at - mark.size());
+        if (label.find_first_not_of("0123456789") == std::string::npos)
+            labels += label + " ";
+    }
+    return labels;
+}
+
+// One thrower scoring the same in every round: about five steps of 1, 2 or 5
+// times a power of ten up to the highest total or above, six on the rounds.
+// A game whose name is blank is headed as one without a name.
+TEST(ResultsPage, AxisTicksAndBlankName) {
+    const struct {
+        std::uint32_t rounds, points;
+        const char* roundLabels;
+        const char* pointLabels;
+    } cases[] = {
+        {1, 0, "0 1 ", "0 1 "},
+        {2, 3, "0 1 2 ", "0 2 4 6 "},
+        {14, 50, "0 5 10 ", "0 200 400 600 800 "},
+        {13, 77, "0 5 10 ", "0 500 1000 1500 "},
+    };
+    for (const auto& c : cases) {
+        const GameState game{{thrower("Matti", std::vector<std::uint32_t>(c.rounds, c.points))},
+                             c.rounds,
+                             DEFAULT_MAX_SCORE,
+                             " \t\n\v\f\r",
+                             "6.12.2026",
+                             "19:02:44"};
+        const std::string page = resultsPage(game, END);
+        EXPECT_EQ(tickLabels(page, "middle"), c.roundLabels) << c.rounds;
+        EXPECT_EQ(tickLabels(page, "end"), c.pointLabels) << c.rounds;
+        EXPECT_NE(page.find("<h1>Vaskipiikkikisa</h1>"), std::string::npos);
+    }
 }
 
 #ifndef _WIN32
