@@ -1,8 +1,8 @@
 // Cost of one display (standings with statistics, round history, results
-// report) for games of 4, 20 and 100 throwers and 10 to 10,000 rounds. Each
-// display computes its figures afresh, as the program does. items_per_second
-// counts rounds: it stays level across the round counts when the cost of a
-// display grows linearly with the rounds played.
+// report, results page) for games of 4, 20 and 100 throwers and 10 to 10,000
+// rounds. Each display computes its figures afresh, as the program does.
+// items_per_second counts rounds: it stays level across the round counts when
+// the cost of a display grows linearly with the rounds played.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -10,8 +10,9 @@
 #include <string>
 
 #include "app/game_state.h"
-#include "scoring/round_history.h"
 #include "report/results.h"
+#include "report/results_page.h"
+#include "scoring/round_history.h"
 #include "scoring/standings.h"
 #include "scoring/statistics.h"
 
@@ -73,6 +74,12 @@ void resultsFile(benchmark::State& run) {
     });
 }
 
+void resultsPageHtml(benchmark::State& run) {
+    measure(run, [](const GameState& game) {
+        return resultsPage(game, LocalTime{2026, 12, 6, 21, 15, 3});
+    });
+}
+
 void sizes(benchmark::internal::Benchmark* bench) {
     bench->ArgNames({"throwers", "rounds"})
         ->ArgsProduct({{4, 20, 100}, {10, 1000, 10000}})
@@ -84,3 +91,5 @@ void sizes(benchmark::internal::Benchmark* bench) {
 BENCHMARK(standingsAndStatistics)->Apply(sizes);
 BENCHMARK(roundHistoryConsole)->Apply(sizes);
 BENCHMARK(resultsFile)->Apply(sizes);
+// The page also for the whole-game benchmark's 20 throwers and 2,000 rounds.
+BENCHMARK(resultsPageHtml)->Apply(sizes)->Args({20, 2000});

@@ -1,9 +1,10 @@
 // A whole game through the built program: 20 throwers and 2,000 rounds typed
 // from a script (skips, a withdrawal and its recall, two discarded rounds, the
 // history, ended with L), output to /dev/null, in a temporary directory that
-// is removed afterwards. Prints the median time of several runs and the peak
-// memory of the program.
-// Usage: game_bench [runs] [program]
+// is removed afterwards. Prints the median time of several runs, the peak
+// memory of the program and the size of the results page, when one is written.
+// Usage: game_bench [runs] [program]; the game is played in LC_ALL=C, then in
+// LC_ALL=C.UTF-8.
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -108,9 +109,11 @@ Run runOnce(const std::string& program, const std::string& directory, const std:
     return run;
 }
 
-// Removes the results file of one run; true when it holds every round and no more.
-bool checkAndRemoveResults(const std::string& directory) {
+// Removes the results file and page of one run; true when the file holds every
+// round and no more. `pageBytes` gets the page's size, 0 without a page.
+bool checkAndRemoveResults(const std::string& directory, std::size_t& pageBytes) {
     bool complete = false;
+    pageBytes = 0;
     DIR* dir = opendir(directory.c_str());
     while (dirent* entry = dir != nullptr ? readdir(dir) : nullptr) {
         const std::string file = entry->d_name;
@@ -120,8 +123,12 @@ bool checkAndRemoveResults(const std::string& directory) {
         const std::string path = directory + "/" + file;
         std::ifstream stream(path, std::ios::binary);
         const std::string text((std::istreambuf_iterator<char>(stream)), {});
-        complete = text.find("  Kierros 2000: ") != std::string::npos &&
-                   text.find("  Kierros 2001: ") == std::string::npos;
+        if (file.size() > 5 && file.compare(file.size() - 5, 5, ".html") == 0) {
+            pageBytes = text.size();
+        } else if (file.size() > 4 && file.compare(file.size() - 4, 4, ".txt") == 0) {
+            complete = text.find("  Kierros 2000: ") != std::string::npos &&
+                       text.find("  Kierros 2001: ") == std::string::npos;
+        }
         std::remove(path.c_str());
     }
     if (dir != nullptr) {
@@ -152,9 +159,10 @@ int main(int argc, char** argv) {
         std::vector<double> seconds;
         std::vector<double> cpuSeconds;
         long peak = 0;
+        std::size_t pageBytes = 0;
         for (int i = 0; i < runs && ok; ++i) {
             const Run run = runOnce(program, directory, input, locale);
-            ok = run.ok && checkAndRemoveResults(directory);
+            ok = run.ok && checkAndRemoveResults(directory, pageBytes);
             seconds.push_back(run.seconds);
             cpuSeconds.push_back(run.cpuSeconds);
             peak = std::max(peak, run.peakKilobytes);
@@ -172,6 +180,9 @@ int main(int argc, char** argv) {
         std::printf("  median CPU time %.3f s (user and system; less disturbed by other load)\n",
                     cpuSeconds[cpuSeconds.size() / 2]);
         std::printf("  peak memory %.1f MB (largest resident set of the runs)\n", peak / 1024.0);
+        if (pageBytes != 0) {
+            std::printf("  results page %zu bytes\n", pageBytes);
+        }
     }
     std::remove(input.c_str());
     rmdir(directory.c_str());

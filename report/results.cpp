@@ -3,6 +3,7 @@
 #include "console/platform/files.h"
 #include "format/text.h"
 #include "report/file_text.h"
+#include "report/results_page.h"
 #include "scoring/round_history.h"
 #include "scoring/standings.h"
 #include "scoring/statistics.h"
@@ -11,6 +12,11 @@ namespace {
 
 // Two games ended in the same second share a stamp; later ones get a suffix.
 constexpr unsigned LAST_ATTEMPT = 999;
+
+// The page beside the results file "NAME.txt": "NAME.html".
+std::string pageNameOf(const std::string& textName) {
+    return textName.substr(0, textName.size() - 4) + ".html";
+}
 
 // The report body in console bytes: the grid of every round with each
 // round's winners, the final standings and the statistics.
@@ -45,7 +51,21 @@ std::string resultsFileName(const LocalTime& end, unsigned attempt) {
 }
 
 std::string storeResults(const GameState& state, const LocalTime& end) {
-    return writeUnderFreeName(
+    // A name is free only when the page's name beside it is free too, so the
+    // two always share their stem.
+    const std::string name = writeUnderFreeName(
         resultsFileText(state, end), resultsFileName(end, 1),
-        [&](unsigned attempt) { return resultsFileName(end, attempt); }, LAST_ATTEMPT);
+        [&](unsigned attempt) {
+            const std::string text = resultsFileName(end, attempt);
+            return nameExists(pageNameOf(text)) ? "" : text;
+        },
+        LAST_ATTEMPT);
+    // The page is for the players to look at; the text file is the record,
+    // and stands whether or not the page can be written beside it.
+    if (!name.empty()) {
+        const std::string page = pageNameOf(name);
+        writeUnderFreeName(resultsPage(state, end), page,
+                           [&](unsigned attempt) { return attempt == 1 ? page : ""; }, 1);
+    }
+    return name;
 }

@@ -17,6 +17,8 @@ std::string resultsFileText(const GameState& state, const LocalTime& end);
 std::string resultsFileName(const LocalTime& end, unsigned attempt);
 
 /// Writes the results of a game ended at `end` into a new file under the
-/// first free name, never replacing one. Its name; empty when it could not be
-/// written whole, and then no file is left.
+/// first free name, never replacing one, and the results page beside it under
+/// the same name with ".html" (or no page, when that fails). The results
+/// file's name; empty when it could not be written whole, and then no file is
+/// left.
 std::string storeResults(const GameState& state, const LocalTime& end);

@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "report/results.h"
+#include "report/results_page.h"
 #include "saves/record.h"
 #include "saves/recovery.h"
 #include "support/game_run.h"
@@ -189,6 +190,7 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
     ASSERT_TRUE(makeRecord(recordHeader("Ilta", "6.12.2026", 1), ilta, one));
     const std::size_t saves = 2 * one.size();
     const std::size_t results = resultsFileText(ilta, testTime()).size();
+    const std::size_t page = resultsPage(ilta, testTime()).size();
     const std::string unreadable = cp850("VIRHE: Tallennettuja pelejä ei voitu lukea.\n");
     // A fault at the name or of the directory, what the start shows, and how
     // much of the results is written.
@@ -200,7 +202,7 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
         {[] { return mkfifo(SAVED_GAMES_FILE, 0666); }, cannotRead, results},
         {[] { return symlink("elsewhere", SAVED_GAMES_FILE); }, plain, results},
         {[] { return mkdir("a", 0777) | chdir("a") | rmdir("../a"); }, plain, 0}};
-    for (const std::size_t limit : {saves / 2 - 1, saves / 2, saves - 1, saves, results - 1})
+    for (const std::size_t limit : {saves / 2 - 1, saves / 2, saves - 1, saves, results - 1, results})
         cases.push_back({nullptr, plain, limit});
     for (std::size_t limit = 0; limit <= results; limit += 61)
         cases.push_back({nullptr, plain, limit});
@@ -228,7 +230,12 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
             limit < results ? 0 : results, 0, 1, (saved < saves / 2) + (saved < saves) + 0u,
             size == results, size < results})) << "case " << i;
         // clang-format on
-        EXPECT_EQ(written, size == 0 ? "" : resultsFileName(testTime(), 1) + "\n") << i;
+        // The page beside the results file when it fits too; never a part of either.
+        const std::string text = resultsFileName(testTime(), 1);
+        const bool pageFits = make != nullptr || limit >= page;
+        EXPECT_EQ(written, size == 0 ? ""
+                           : (pageFits ? text.substr(0, text.size() - 4) + ".html\n" : "") + text + "\n")
+            << i;
         EXPECT_FALSE(nameExists("elsewhere")) << i;
         struct stat info {};
         EXPECT_TRUE(stat(SAVED_GAMES_FILE, &info) != 0 || !S_ISREG(info.st_mode) ||

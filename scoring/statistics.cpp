@@ -1,11 +1,14 @@
 #include "scoring/statistics.h"
 
+#include <limits>
+
 #include "format/numbers.h"
 #include "scoring/figures.h"
 
 namespace {
 
 const char* const NO_BEST_ROUND = "Ei parasta kierrosta.";
+const char* const ROUND_MEASURE = "yhteistuloksella";
 
 // Hyphens under the heading, and the width every label is padded to so that
 // the values start in one column.
@@ -14,21 +17,33 @@ constexpr std::uint32_t LABEL_WIDTH = 27;
 constexpr std::uint32_t AVERAGE_WIDTH = 7;
 
 // Starting values out of reach of real figures: an average is never negative;
-// a variance or a round total this large would need millions of rounds.
+// a variance this large would need millions of rounds. No round total reaches
+// infinity, so the first round always becomes the worst so far.
 constexpr double NO_AVERAGE = -1.0;
 constexpr double ABOVE_EVERY_VARIANCE = 1000000.0;
-constexpr double ABOVE_EVERY_ROUND_TOTAL = 10000000.0;
-
-std::string label(const char* text) {
-    return padRight(text, LABEL_WIDTH);
-}
+constexpr double ABOVE_EVERY_ROUND_TOTAL = std::numeric_limits<double>::infinity();
 
 // Whole points, held exactly in a ranking's double, as digits.
 std::string pointsText(double value) {
     return unsignedToText(static_cast<std::uint32_t>(value));
 }
 
-std::string roundLines(const std::vector<ThrowerRecord>& throwers, std::uint32_t rounds) {
+// The sum of every thrower's result in the round, NO_RESULT left out.
+std::uint32_t roundTotal(const std::vector<ThrowerRecord>& throwers, std::uint32_t round) {
+    std::uint32_t total = 0;
+    for (const ThrowerRecord& thrower : throwers) {
+        const std::uint32_t entry = pointsOfRound(thrower, round);
+        if (entry != NO_RESULT) {
+            total += entry;
+        }
+    }
+    return total;
+}
+
+// Called with at least one round: the best round may have no total above 0,
+// the worst round always has one.
+void appendRoundLines(std::vector<StatisticsLine>& lines,
+                      const std::vector<ThrowerRecord>& throwers, std::uint32_t rounds) {
     TieRanking bestRound{0.0, false, ""};
     TieRanking worstRound{ABOVE_EVERY_ROUND_TOTAL, true, ""};
     for (std::uint32_t round = 1; round <= rounds; ++round) {
@@ -40,12 +55,9 @@ std::string roundLines(const std::vector<ThrowerRecord>& throwers, std::uint32_t
     if (bestRound.best == 0.0) {
         bestRound.names = NO_BEST_ROUND;
     }
-    if (worstRound.best == ABOVE_EVERY_ROUND_TOTAL) {
-        worstRound.names = NO_BEST_ROUND;
-    }
-    return label("Paras kierros:") + bestRound.names + " yhteistuloksella " +
-           pointsText(bestRound.best) + "\n" + label("Huonoin kierros:") + worstRound.names +
-           " yhteistuloksella " + pointsText(worstRound.best) + "\n";
+    lines.push_back({"Paras kierros:", bestRound.names, ROUND_MEASURE, pointsText(bestRound.best)});
+    lines.push_back(
+        {"Huonoin kierros:", worstRound.names, ROUND_MEASURE, pointsText(worstRound.best)});
 }
 
 }  // namespace
@@ -61,19 +73,8 @@ void offerCandidate(TieRanking& ranking, double value, const std::string& name) 
     }
 }
 
-std::uint32_t roundTotal(const std::vector<ThrowerRecord>& throwers, std::uint32_t round) {
-    std::uint32_t total = 0;
-    for (const ThrowerRecord& thrower : throwers) {
-        const std::uint32_t entry = pointsOfRound(thrower, round);
-        if (entry != NO_RESULT) {
-            total += entry;
-        }
-    }
-    return total;
-}
-
-std::string statisticsBlock(const std::vector<ThrowerRecord>& throwers, std::uint32_t rounds,
-                            Form form) {
+std::vector<StatisticsLine> statisticsLines(const std::vector<ThrowerRecord>& throwers,
+                                            std::uint32_t rounds) {
     TieRanking bestThrower{NO_AVERAGE, false, ""};
     TieRanking bestResult{0.0, false, ""};
     TieRanking mostEven{ABOVE_EVERY_VARIANCE, true, ""};
@@ -83,19 +84,31 @@ std::string statisticsBlock(const std::vector<ThrowerRecord>& throwers, std::uin
         offerCandidate(bestResult, bestPoints(thrower), name);
         offerCandidate(mostEven, variance(thrower), name);
     }
-
-    std::string text = "Tilastoja: \n" + std::string(RULE_WIDTH, '-') + "\n";
+    std::vector<StatisticsLine> lines;
     if (bestThrower.best != NO_AVERAGE) {
-        text += label("Paras heitt\x84j\x84:") + bestThrower.names + " keskiarvolla " +
-                decimalToColumn(bestThrower.best, AVERAGE_WIDTH) + "\n";
+        lines.push_back({"Paras heitt\x84j\x84:", bestThrower.names, "keskiarvolla",
+                         decimalToColumn(bestThrower.best, AVERAGE_WIDTH)});
     }
     if (bestResult.best != 0.0) {
-        text += label("Paras tulos:") + pointsText(bestResult.best) + "\n";
-        text += label("Parhaan tuloksen heitt\x84j\x84:") + bestResult.names + "\n";
+        lines.push_back({"Paras tulos:", "", "", pointsText(bestResult.best)});
+        lines.push_back({"Parhaan tuloksen heitt\x84j\x84:", bestResult.names, "", ""});
     }
-    text += label("Tasaisin heitt\x84j\x84:") + mostEven.names + "\n";
+    lines.push_back({"Tasaisin heitt\x84j\x84:", mostEven.names, "", ""});
     if (rounds != 0) {
-        text += roundLines(throwers, rounds);
+        appendRoundLines(lines, throwers, rounds);
+    }
+    return lines;
+}
+
+std::string statisticsBlock(const std::vector<ThrowerRecord>& throwers, std::uint32_t rounds,
+                            Form form) {
+    std::string text = "Tilastoja: \n" + std::string(RULE_WIDTH, '-') + "\n";
+    for (const StatisticsLine& line : statisticsLines(throwers, rounds)) {
+        text += padRight(line.label, LABEL_WIDTH) + line.subject;
+        if (!line.measure.empty()) {
+            text += " " + line.measure + " ";
+        }
+        text += line.figure + "\n";
     }
     if (form == Form::File) {
         text += "\n";

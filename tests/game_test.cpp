@@ -47,7 +47,7 @@ TEST(Game, PlayedSavedResumedAndEnded) {
     ScratchDir dir;
     // Round 2 is entered twice (H), Liisa withdraws, Eero joins and Liisa is
     // recalled; the second run resumes the only saved game unasked. Both
-    // records, dated today, and both results files are left.
+    // records, dated today, and both results files with their pages are left.
     std::string shown =
         run("Matti\nLiisa\n\n\n5\n7\nN\nS\nJ\n8\nH\n\n4\nV\nU\nEero\nU\nliisa\n\nT\nIlta\n\nL\n\n");
     shown += run("J\nS\n3\n8\n9\nT\n\nl\n\n");
@@ -59,5 +59,6 @@ TEST(Game, PlayedSavedResumedAndEnded) {
         "1001 1001 \n\n\n\nIlta (D, kierros 3)\n3\nD\nT\n50\n3\nMatti\n0\n5 4 3 \nLiisa\n0\n"
         "7 1001 8 \nEero\n0\n1001 1001 9 \n\n");
     EXPECT_EQ(plain(filesStartingWith("vaskipiikkikisa_tulokset_")),
-              "vaskipiikkikisa_tulokset_D_T.txt\nvaskipiikkikisa_tulokset_D_T.txt\n");
+              "vaskipiikkikisa_tulokset_D_T.html\nvaskipiikkikisa_tulokset_D_T.txt\n"
+              "vaskipiikkikisa_tulokset_D_T.html\nvaskipiikkikisa_tulokset_D_T.txt\n");
 }

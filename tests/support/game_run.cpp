@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "app/driver.h"
+#include "report/results.h"
 #ifndef _WIN32
 #include "console/platform/charset_posix.h"
 #endif
@@ -147,8 +148,7 @@ void playDialogues(const std::vector<Dialogue>& dialogues) {
         // Whatever was typed or planted, the terminal gets no control byte but
         // line feeds and the three escapes of each clear sequence.
         EXPECT_TRUE(onlyLineFeedsAndClears(run.output));
-        std::string results = filesStartingWith("vaskipiikkikisa_tulokset_");
-        results = results.empty() ? "" : fileContents(results.substr(0, results.size() - 1));
+        const std::string results = fileContents(resultsFileName(testTime(), 1));
         const std::string seen =
             run.output + "\f" + fileContents(SAVED_GAMES_FILE) + "\f" + results;
         std::size_t at = 0;
