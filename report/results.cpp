@@ -28,18 +28,23 @@ std::string resultsReport(const std::vector<ThrowerRecord>& throwers, std::uint3
 
 }  // namespace
 
-std::string resultsFileText(const GameState& state, const LocalTime& end) {
-    std::string text =
-        isBlank(state.gameName) ? "Vaskipiikkikisa\n" : "Vaskipiikkikisa: " + state.gameName + "\n";
-    const std::string endDate = dateStamp(end);
-    text += "Tulokset " + state.startDate + " klo " + state.startTime + " - ";
-    if (endDate != state.startDate) {
-        text += endDate + " klo ";
+std::string resultsTitle(const GameState& state) {
+    return isBlank(state.gameName) ? "Vaskipiikkikisa" : "Vaskipiikkikisa: " + state.gameName;
+}
+
+std::string resultsTimes(const GameState& state, const LocalTime& end) {
+    std::string text = "Tulokset " + state.startDate + " klo " + state.startTime + " - ";
+    if (dateStamp(end) != state.startDate) {
+        text += dateStamp(end) + " klo ";
     }
-    text += timeStamp(end) + "\n\n";
+    return text + timeStamp(end);
+}
+
+std::string resultsFileText(const GameState& state, const LocalTime& end) {
     // Built in console bytes throughout; one conversion turns fixed texts and
     // names alike into the file's letters.
-    return toFileText(text + resultsReport(state.throwers, state.round));
+    return toFileText(resultsTitle(state) + "\n" + resultsTimes(state, end) + "\n\n" +
+                      resultsReport(state.throwers, state.round));
 }
 
 std::string resultsFileName(const LocalTime& end, unsigned attempt) {

@@ -8,6 +8,14 @@
 #include "format/stamps.h"
 #include "scoring/thrower.h"
 
+/// The results' title: "Vaskipiikkikisa", then ": " and the game's name when
+/// it has one (console bytes).
+std::string resultsTitle(const GameState& state);
+
+/// When the game was played: "Tulokset", its start date and time, " - ", and
+/// its end, the end's date only when it is not the start's.
+std::string resultsTimes(const GameState& state, const LocalTime& end);
+
 /// The whole results file in ISO 8859-1: the title (with the game's name when
 /// it has one), the start and end times, an empty line, and the report body.
 std::string resultsFileText(const GameState& state, const LocalTime& end);

@@ -6,6 +6,7 @@
 
 #include "format/numbers.h"
 #include "report/file_text.h"
+#include "report/results.h"
 #include "scoring/figures.h"
 #include "scoring/round_history.h"
 #include "scoring/statistics.h"
@@ -96,25 +97,6 @@ void appendElement(std::string& page, const char* tag, const char* attributes,
     page += std::string("<") + tag + attributes + ">";
     appendText(page, console);
     page += std::string("</") + tag + ">";
-}
-
-bool isBlankName(const std::string& name) {
-    return std::all_of(name.begin(), name.end(), [](char c) {
-        return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-    });
-}
-
-// The results file's title line and times line.
-std::string titleText(const GameState& state) {
-    return isBlankName(state.gameName) ? "Vaskipiikkikisa" : "Vaskipiikkikisa: " + state.gameName;
-}
-
-std::string timesText(const GameState& state, const LocalTime& end) {
-    std::string text = "Tulokset " + state.startDate + " klo " + state.startTime + " - ";
-    if (dateStamp(end) != state.startDate) {
-        text += dateStamp(end) + " klo ";
-    }
-    return text + timeStamp(end);
 }
 
 // One thrower's line in the chart: his running total after each round from
@@ -359,11 +341,11 @@ std::string resultsPage(const GameState& state, const LocalTime& end) {
         "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"fi\" "
         "xml:lang=\"fi\">\n<head>\n<meta charset=\"utf-8\"/>\n<meta name=\"viewport\" "
         "content=\"width=device-width, initial-scale=1\"/>\n";
-    appendElement(page, "title", "", titleText(state));
+    appendElement(page, "title", "", resultsTitle(state));
     page += std::string("\n<style>\n") + STYLE + "</style>\n</head>\n<body>\n";
-    appendElement(page, "h1", "", titleText(state));
+    appendElement(page, "h1", "", resultsTitle(state));
     page += "\n";
-    appendElement(page, "p", "", timesText(state, end));
+    appendElement(page, "p", "", resultsTimes(state, end));
     page += "\n";
     if (state.round != 0 && !state.throwers.empty()) {
         appendChart(page, state.throwers, state.round);
