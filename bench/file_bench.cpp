@@ -3,61 +3,29 @@
 // list read, shown in full, and the last game loaded), and a file holding one
 // line of 1 GiB. Prints the elapsed time and the peak memory of each start.
 // Usage: file_bench [program]
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
+
+#include "program_run.h"
 
 namespace {
 
 constexpr int RECORDS = 1000000;
 constexpr long long LINE_BYTES = 1LL << 30;
 
-struct Run {
-    double seconds = 0;
-    long peakKilobytes = 0;
-    bool ok = false;
-};
-
-// Runs the program in `directory` with `typed` as its input and its output
-// thrown away.
-Run runProgram(const std::string& program, const std::string& directory, const std::string& typed) {
+// Runs the program in `directory` with `typed` as its input.
+ProgramRun runTyped(const std::string& program, const std::string& directory,
+                    const std::string& typed) {
     const std::string input = directory + "/typed";
     std::ofstream(input, std::ios::binary) << typed;
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t child = fork();
-    if (child == 0) {
-        const int in = open(input.c_str(), O_RDONLY);
-        const int out = open("/dev/null", O_WRONLY);
-        if (in < 0 || out < 0 || chdir(directory.c_str()) != 0) {
-            _exit(126);
-        }
-        dup2(in, STDIN_FILENO);
-        dup2(out, STDOUT_FILENO);
-        setenv("LC_ALL", "C", 1);
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    Run run;
-    if (child > 0 && wait4(child, &status, 0, &usage) == child) {
-        run.seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        run.peakKilobytes = usage.ru_maxrss;
-        run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    }
+    const ProgramRun run = runProgram(program, directory, input, "C");
     std::remove(input.c_str());
     return run;
 }
 
-void report(const char* what, const Run& run) {
+void report(const char* what, const ProgramRun& run) {
     std::printf("  %-52s %6.2f s  %7.1f MB%s\n", what, run.seconds, run.peakKilobytes / 1024.0,
                 run.ok ? "" : "  (did not end with status 0)");
 }
@@ -80,9 +48,9 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("Saved-games files of hostile size (elapsed time, peak memory):\n");
-    report("1,000,000 records (72 MB): listed, A", runProgram(program, directory, "A\n"));
+    report("1,000,000 records (68 MB): listed, A", runTyped(program, directory, "A\n"));
     report("1,000,000 records: listed, shown, the last loaded",
-           runProgram(program, directory, "J\n1000000\n"));
+           runTyped(program, directory, "J\n1000000\n"));
     {
         std::ofstream file(saved, std::ios::binary | std::ios::trunc);
         file << "\n\n";
@@ -92,7 +60,7 @@ int main(int argc, char** argv) {
         }
         file << "\n";
     }
-    report("one line of 1 GiB: read past", runProgram(program, directory, "A\n"));
+    report("one line of 1 GiB: read past", runTyped(program, directory, "A\n"));
     std::remove(saved.c_str());
     const std::string removeAll = "rm -rf '" + directory + "'";
     return std::system(removeAll.c_str()) == 0 ? 0 : 1;

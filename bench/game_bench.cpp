@@ -6,9 +6,6 @@
 // Usage: game_bench [runs] [program]; the game is played in LC_ALL=C, then in
 // LC_ALL=C.UTF-8.
 #include <dirent.h>
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -20,6 +17,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "program_run.h"
 
 namespace {
 
@@ -70,43 +69,6 @@ std::string gameScript() {
         script << (round == ROUNDS ? "L\n\n" : "\n");
     }
     return script.str();
-}
-
-struct Run {
-    double seconds = 0;
-    double cpuSeconds = 0;  // user and system time of the program alone
-    long peakKilobytes = 0;
-    bool ok = false;
-};
-
-Run runOnce(const std::string& program, const std::string& directory, const std::string& input,
-            const char* locale) {
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t child = fork();
-    if (child == 0) {
-        const int in = open(input.c_str(), O_RDONLY);
-        const int out = open("/dev/null", O_WRONLY);
-        if (in < 0 || out < 0 || chdir(directory.c_str()) != 0) {
-            _exit(126);
-        }
-        dup2(in, STDIN_FILENO);
-        dup2(out, STDOUT_FILENO);
-        setenv("LC_ALL", locale, 1);
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    Run run;
-    if (child > 0 && wait4(child, &status, 0, &usage) == child) {
-        run.seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        run.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-        run.peakKilobytes = usage.ru_maxrss;
-        run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    }
-    return run;
 }
 
 // Removes the results file and page of one run; true when the file holds every
@@ -161,7 +123,7 @@ int main(int argc, char** argv) {
         long peak = 0;
         std::size_t pageBytes = 0;
         for (int i = 0; i < runs && ok; ++i) {
-            const Run run = runOnce(program, directory, input, locale);
+            const ProgramRun run = runProgram(program, directory, input, locale);
             ok = run.ok && checkAndRemoveResults(directory, pageBytes);
             seconds.push_back(run.seconds);
             cpuSeconds.push_back(run.cpuSeconds);
