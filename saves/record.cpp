@@ -84,8 +84,10 @@ bool readThrower(Reader& reader, std::int64_t rounds, ThrowerRecord& thrower) {
 bool readBody(const std::string& body, GameState& state) {
     Reader reader{body};
     const std::int64_t rounds = reader.numberLine();
-    const std::string startDate = reader.line();
-    const std::string startTime = reader.line();
+    // Like a name, a stamp keeps no control byte: what is loaded is written
+    // again as it was read.
+    const std::string startDate = withoutControlBytes(reader.line());
+    const std::string startTime = withoutControlBytes(reader.line());
     const std::int64_t maxScore = reader.numberLine();
     const std::int64_t count = reader.numberLine();
     if (reader.failed || !isStoredCount(rounds, maxScore, count) || !isStoredLine(startDate) ||
@@ -171,7 +173,9 @@ void keepLine(RecordScanner& scanner, const std::string& line, bool overlong) {
 // it is inside the record or among the lines that open the next one.
 void finishLine(RecordScanner& scanner, bool ended) {
     std::string& line = scanner.line;
-    if (!line.empty() && line.back() == '\r') {
+    // The file's last line without its line feed: a carriage return there is
+    // no line end, so a number before it may have lost its last digits.
+    if (!ended && !line.empty() && line.back() == '\r') {
         line.pop_back();
     }
     const std::string end = ended ? "\n" : "";

@@ -42,7 +42,7 @@ std::string listedHeader(const std::string& line);
 /// A record as the scanner finds it in a file.
 struct FoundRecord {
     std::size_t index = 0;  ///< its place among the listed records, from 0
-    std::string header;     ///< its header line as it stands
+    std::string header;     ///< its header line as it stands, without its line feed
     /// Its lines after the header, each with its line feed (a last line
     /// without one in the file has none here), up to and including the first
     /// empty line after them: the closing line, or the empty points line of a
@@ -56,7 +56,8 @@ struct FoundRecord {
 };
 
 /// Splits a file, given a block of bytes at a time, into records. Lines end
-/// at a line feed, one carriage return before it dropped.
+/// at a line feed; they are kept as they stand, for the reader drops one
+/// carriage return before the line feed.
 struct RecordScanner {
     /// Asked at each header: keep the record's lines and hand it to `found`?
     std::function<bool(std::size_t index, const std::string& header)> wanted;
@@ -82,7 +83,7 @@ bool scanBytes(RecordScanner& scanner, const char* bytes, std::size_t count);
 void endScan(RecordScanner& scanner);
 
 /// Reads a found record into `state`: its round count, start date and time,
-/// maximum score and throwers (names with their control bytes made '?').
+/// maximum score and throwers (the stamps' and names' control bytes made '?').
 /// False, with `state` untouched, when the record was cut off (by the file's
 /// end, or by a save made after it: a line followed by exactly two empty lines
 /// and another record may have lost its end) or holds what no record may.

@@ -92,7 +92,7 @@ std::string loadedPeli() {
 
 // Records a save may write load with every value as written; CR LF line ends
 // read alike; a flag other than 0 is a withdrawal; a control byte of a name is
-// made '?'. Records no save writes are refused whole: counts out of range or
+// made '?', as is one of a stamp. Records no save writes are refused whole: counts out of range or
 // beyond the data, blank names and stamps (saved at round 0, a blank name would
 // open a record of its own), and a number that the file's end may have cut.
 TEST(SavedGames, ReadWithEveryValueOrRefusedWhole) {
@@ -100,7 +100,7 @@ TEST(SavedGames, ReadWithEveryValueOrRefusedWhole) {
     const struct { std::string body, loaded; } cases[] = {
         {"2\r\n5.12.2026\r\n19:05\r\n50\r\n1\r\nMatti\r\n0\r\n5 1001 \r\n\r\n",
          "2/50 5.12.2026 19:05|Matti 0:5,1001,"},
-        {"0\nd\nt\n1000\n2\nMatti\n2\n\nMa\x1a\x1btt\n0\n\n\n", "0/1000 d t|Matti 1:|Ma??tt 0:"},
+        {"0\nd\x1b\nt\r\r\n1000\n2\nMatti\n2\n\nMa\x1a\x1btt\n0\n\n\n", "0/1000 d? t?|Matti 1:|Ma??tt 0:"},
         {" 1 x\nd\nt\n1\n1\n Matti\n1\n0\n", "1/1 d t| Matti 1:0,"},
         {"1000000\nd\nt\n50\n0\n", "1000000/50 d t"},
         {"-1\nd\nt\n50\n0\n", "refused"},        {"1000001\nd\nt\n50\n0\n", "refused"},
