@@ -29,7 +29,7 @@ TEST(Driver, FirstRoundOfANewGameByteForByte) {
 TEST(Driver, Menus) {
     using namespace std::string_literals;
     // clang-format off
-    const std::vector<Dialogue> dialogues = {
+    playDialogues({
         {"round menu: S, s, blank and empty start the next round, other answers ask again; "
          "a round without points is no best round", "",
          "Matti\n\n\n0\nx\nSS\nhh\nsuu\n  s  \n6\n   \n7\n\n8\nS\n",
@@ -48,7 +48,6 @@ TEST(Driver, Menus) {
           cp850("Kyseinen pelaaja on jo olemassa. Pelaajaa ei lisätty.\n"), "\f",
           "\n\n? Il?ta? (6.12.2026, kierros 1)\n1\n6.12.2026\n19:02:44\n50\n3\nMat?ti?\n0\n5 \n"
           "?Liisa\n0\n7 \nEe?]0;X?ro\n0\n1001 \n\n"}},
-    };
+    });
     // clang-format on
-    playDialogues(dialogues);
 }

@@ -9,7 +9,7 @@ TEST(Setup, Dialogue) {
     const std::string maximum =
         cp850("Anna maksimitulos (oletus = 50): VIRHE: Valinnan pitää olla välillä 1 - 1000.\n");
     // clang-format off
-    const std::vector<Dialogue> dialogues = {
+    playDialogues({
         {"set-up: names trimmed, short names taken ignoring the case of a to z; a maximum from 1,"
          " read past blanks up to a non-digit, never wrapped, asked again silently if none", "",
          cp850("  Matti  \nMATTI\nÄijä\näijä\nPunainen Joukkue\npunainen joukku\nPUNAINEN JOUKKUE 2\n"
@@ -19,7 +19,6 @@ TEST(Setup, Dialogue) {
           roundHeader("1", "1") +
               cp850("1. Matti: 2. Äijä: 3. äijä: 4. Punainen Joukku: 5. Punainen Jouk: ") + CLEAR,
           ROUND_MENU + MENU_PROMPT + "\n", ENDS}},
-    };
+    });
     // clang-format on
-    playDialogues(dialogues);
 }

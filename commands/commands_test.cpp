@@ -16,7 +16,7 @@ TEST(Commands, Dialogues) {
     const std::string refused =
         U + cp850("Kyseinen pelaaja on jo olemassa. Pelaajaa ei lisätty.\n") + PAUSE;
     // clang-format off
-    const std::vector<Dialogue> dialogues = {
+    playDialogues({
         {"H down to round 0 keeps the withdrawal and shows no round statistics, and at round 0 "
          "asks again", "",
          "Matti\nLiisa\n\n\n5\n6\n\n7\nv\nh\nH\nh\n\n9\n",
@@ -56,7 +56,6 @@ TEST(Commands, Dialogues) {
          {NAME + NAME + NAME + SAVED + CLEAR, MENU_PROMPT + SAVED + "\n", ENDS, "\f",
           "\n\n  Peli (A)   (6.12.2026, kierros 1)\n1\n6.12.2026\n19:02:44\n50\n1\nMatti\n0\n5 \n\n"
           "\n\n  Peli (A)   (6.12.2026, kierros 1)\n"}},
-    };
+    });
     // clang-format on
-    playDialogues(dialogues);
 }

@@ -88,6 +88,7 @@ TEST(ResultsPage, AxesColoursAndBlankName) {
         const char* roundTicks;
         const char* pointTicks;
     } cases[] = {{1, 0, "0 1 ", "0 1 "},
+                 {2, 2, "0 1 2 ", "0 1 2 3 4 "},
                  {2, 3, "0 1 2 ", "0 2 4 6 "},
                  {14, 50, "0 5 10 ", "0 200 400 600 800 "},
                  {13, 77, "0 5 10 ", "0 500 1000 1500 "}};

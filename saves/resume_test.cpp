@@ -6,7 +6,7 @@
 // Choosing a saved game at the start, and the game it gives.
 TEST(Resume, Dialogues) {
     // clang-format off
-    const std::vector<Dialogue> dialogues = {
+    playDialogues({
         {"the only saved game is resumed unasked, keeps its start and is named by the trimmed "
          "text before the last \" (\"",
          iltaRecord("  Ilta (A)   (6.12.2026, kierros 2)"), "J\nT\n\nL\n\n",
@@ -31,7 +31,6 @@ TEST(Resume, Dialogues) {
          {"  2: ?]0;X?Ilta (6.12.2026, kierros 2)\nValintasi: " + CLEAR + "Tilanne kierroksen 2",
           "\f", "\n\n?]0;X?Ilta (6.12.2026, kierros 2)\n2\n5.12.2026\n19:05:12\n50\n1\n"
           "?[2JMat?ti?\n0\n5 1001 \n\n"}},
-    };
+    });
     // clang-format on
-    playDialogues(dialogues);
 }

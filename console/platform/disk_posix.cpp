@@ -93,10 +93,13 @@ bool readTail(DiskFile file, std::size_t count, std::string& tail) {
     while (done < tail.size()) {
         const ssize_t got = ::pread(fd(file), &tail[done], tail.size() - done,
                                     static_cast<off_t>(size - tail.size() + done));
-        if (got <= 0 && !(got < 0 && errno == EINTR)) {
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
             return false;
         }
-        done += got > 0 ? static_cast<std::size_t>(got) : 0;
+        done += static_cast<std::size_t>(got);
     }
     return true;
 }

@@ -200,7 +200,6 @@ TerminalStreams::TerminalStreams(std::istream& in, std::ostream& out) : platform
     // A closed output is told by the write that fails, not by a signal that
     // would end the program before the game is secured.
     std::signal(SIGPIPE, SIG_IGN);
-    out.flush();
     platform->out = &out;
     platform->original = out.rdbuf(&platform->output);
     const std::string charset = terminalCharset(::isatty(STDOUT_FILENO) == 1);
