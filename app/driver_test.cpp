@@ -3,35 +3,12 @@
 #include "support/game_run.h"
 #include "support/test_support.h"
 
-TEST(Driver, FirstRoundOfANewGameByteForByte) {
-    ScratchDir dir;
-    const GameRun run = playGame("Matti\nLiisa\n\n\n3\n7\n");
-    EXPECT_EQ(run.output,
-              BANNER + SETUP_HEADING +
-                  cp850("Anna heittäjä 1: Anna heittäjä 2: Anna heittäjä 3: ") +
-                  "\nAnna maksimitulos (oletus = 50): " + CLEAR + roundHeader("1") +
-                  "1. Matti: 2. Liisa: " + standingsTitle("1") +
-                  "Matti          3       3        3.00       3         3         0.00 \n"
-                  "Liisa          7       7        7.00       7         7         0.00 \n"
-                  "\nTilastoja: \n" +
-                  std::string(56, '-') + "\n" +
-                  cp850("Paras heittäjä:            Liisa keskiarvolla 7.00   \n"
-                        "Paras tulos:               7\n"
-                        "Parhaan tuloksen heittäjä: Liisa\n"
-                        "Tasaisin heittäjä:         Matti & Liisa\n") +
-                  "Paras kierros:             1 yhteistuloksella 10\n"
-                  "Huonoin kierros:           1 yhteistuloksella 10\n" +
-                  ROUND_MENU + MENU_PROMPT + "\n");
-    EXPECT_EQ(filesStartingWith("vaskipiikkikisa"), "vaskipiikkikisa_keskeytynyt.dat\n");
-}
-
 // The start menu and the round menu, and names typed at any prompt.
 TEST(Driver, Menus) {
     using namespace std::string_literals;
     // clang-format off
     playDialogues({
-        {"round menu: S, s, blank and empty start the next round, other answers ask again; "
-         "a round without points is no best round", "",
+        {"round menu: S, s, blank and empty play a round, others ask; 0 points, no best", "",
          "Matti\n\n\n0\nx\nSS\nhh\nsuu\n  s  \n6\n   \n7\n\n8\nS\n",
          {cp850("Tasaisin heittäjä:         Matti\nParas kierros:             Ei parasta ") +
               "kierrosta. yhteistuloksella 0\nHuonoin kierros:           1 yhteistuloksella 0\n",
@@ -48,6 +25,40 @@ TEST(Driver, Menus) {
           cp850("Kyseinen pelaaja on jo olemassa. Pelaajaa ei lisätty.\n"), "\f",
           "\n\n? Il?ta? (6.12.2026, kierros 1)\n1\n6.12.2026\n19:02:44\n50\n3\nMat?ti?\n0\n5 \n"
           "?Liisa\n0\n7 \nEe?]0;X?ro\n0\n1001 \n\n"}},
+    });
+    // clang-format on
+}
+
+// The names and the maximum score of a new game.
+TEST(Setup, Dialogue) {
+    const std::string taken = cp850("VIRHE: Kyseinen pelaaja on jo olemassa.\nAnna heittäjä ");
+    const std::string maximum =
+        cp850("Anna maksimitulos (oletus = 50): VIRHE: Valinnan pitää olla välillä 1 - 1000.\n");
+    // clang-format off
+    playDialogues({
+        {"set-up: names trimmed, taken by 15 bytes, a to z in any case; maximum 1 to 1000", "",
+         cp850("  Matti  \nMATTI\nÄijä\näijä\nPunainen Joukkue\npunainen joukku\nPUNAINEN JOUKKUE 2\n"
+               "Punainen Jouk\n\n0\n1001\nabc\n4294967297\n\v\f 1x\n1\n0\n1\n1\n0\n"),
+         {"2: " + taken + "2: ", "5: " + taken + "5: " + taken + "5: ",
+          "6: \n" + maximum + maximum + "Anna maksimitulos (oletus = 50): " + maximum,
+          roundHeader("1", "1") +
+              cp850("1. Matti: 2. Äijä: 3. äijä: 4. Punainen Joukku: 5. Punainen Jouk: ") + CLEAR,
+          ROUND_MENU + MENU_PROMPT + "\n", ENDS}},
+    });
+    // clang-format on
+}
+
+// Each thrower's answer in a round.
+TEST(RoundEntry, Dialogue) {
+    const std::string score =
+        "1. Matti: " + cp850("VIRHE: Tuloksen pitää olla välillä 0 - 1000 (tai J tai V).\n");
+    // clang-format off
+    playDialogues({
+        {"V, j or J only as typed, up to 1000, -0 as 0, no wrapping; Pekka stays number 3", "",
+         "Matti\nLiisa\nPekka\n\n1000\n1001\n\n J\n4294968296\n1000\nv\nj\n\n1\n-0\n",
+         {roundHeader("1", "1000") + score + score + score + score + "1. Matti: 2. Liisa: 3. Pekka: ",
+          roundHeader("2", "1000") + "1. Matti: 3. Pekka: ", "Matti          1000    1 ",
+          "Liisa          0       0 ", "Pekka          0       0 "}},
     });
     // clang-format on
 }

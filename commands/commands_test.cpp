@@ -17,16 +17,14 @@ TEST(Commands, Dialogues) {
         U + cp850("Kyseinen pelaaja on jo olemassa. Pelaajaa ei lisätty.\n") + PAUSE;
     // clang-format off
     playDialogues({
-        {"H down to round 0 keeps the withdrawal and shows no round statistics, and at round 0 "
-         "asks again", "",
+        {"H down to round 0 keeps the withdrawal, drops the round lines, then asks again", "",
          "Matti\nLiisa\n\n\n5\n6\n\n7\nv\nh\nH\nh\n\n9\n",
          {standingsTitle("1"), standingsTitle("0"),
           cp850("Tasaisin heittäjä:         Matti & Liisa\n") + ROUND_MENU,
           MENU_PROMPT + MENU_PROMPT + "\n\n" +
           roundHeader("1") + "1. Matti: " + standingsTitle("1") + "Matti          9       9 "}},
-        {"N prints the history and the menu below the screen; U shows the standings again "
-         "(also when the input ends at the name); L ends after the pause, and the results of a "
-         "game ended on its day name the day once", "",
+        {"N below the screen; U shows the standings again, also when the input ends there; "
+         "L ends after the pause, the results of a game ended on its day naming the day once", "",
          "Anna\nEero\nJo\n\n\n45\n30\nJ\n\n20\n45\n45\nn\nu\nLiisa\nl\nkey\n",
          {MENU_PROMPT + "\n" + std::string(65, '-') + "\n\nEdellisten kierrosten tulokset: \n" +
               cp850("Kierros   Anna  Eero  Jo     Yhteensä\n") + std::string(38, '-') +
@@ -37,8 +35,7 @@ TEST(Commands, Dialogues) {
           MENU_PROMPT + "Tulokset tallennettu tiedostoon:\n" +
               "vaskipiikkikisa_tulokset_20261206_19.02.44.txt\n" + PAUSE,
           ENDS, "\f\fVaskipiikkikisa\nTulokset 6.12.2026 klo 19:02:44 - 19:02:44\n\nKierros"}},
-        {"U: a name taken by its first 15 bytes, by a short name ending in a blank, and a blank "
-         "one refused; a withdrawn thrower recalled; the last refusal's pause meets the end", "",
+        {"U refuses a name taken by 15 bytes or a trimmed short name, a blank one; recalls", "",
          "Pekka\nPunaiset Ketut Oy\n\n\n5\n4\n\nv\n4\n\n4\nu\n  Liisa  \nu\n \t \nkey\nu\n"
          "punaiset ketut\nkey\nu\nPunaiset Ketut Ry\nkey\nu\nPEKKA \nkey\n\n1\n2\n3\nu\nliisa",
          {U + round3, U + cp850("Pelaajaa ei lisätty.\n") + PAUSE + round3, refused + round3,
@@ -50,8 +47,7 @@ TEST(Commands, Dialogues) {
          "J\n\n|T\n\n", {"Kierros 1000001 alkaa. ", "Tilanne kierroksen 1000001",
           "VAROITUS: Pelitilannetta ei voitu varmistaa. Tallenna peli komennolla T.\n" + ROUND_MENU +
               MENU_PROMPT + "Tallentaminen ei onnistunut. \n" + PAUSE}},
-        {"the name is asked until not blank, then kept as typed for every save; T meeting "
-         "the end of input in its pause ends the program", "",
+        {"T asks a name till not blank, keeps it as typed; its pause meets the input's end", "",
          "Matti\n\n\n5\nT\n\n   \n  Peli (A)  \n\nT\n",
          {NAME + NAME + NAME + SAVED + CLEAR, MENU_PROMPT + SAVED + "\n", ENDS, "\f",
           "\n\n  Peli (A)   (6.12.2026, kierros 1)\n1\n6.12.2026\n19:02:44\n50\n1\nMatti\n0\n5 \n\n"

@@ -1,10 +1,8 @@
-// Whole games over arbitrary console bytes, each in a fresh working directory
-// with a fixed clock, for what only a fuzzer finds: crashes, hangs, sanitizer
-// faults, and files that break the program's promises. An input starting with
-// "#file\n" plants the bytes up to "#play\n" as the saved-games file, then
-// "#recovery\n" likewise the recovery file of an interrupted game; the rest is
-// what the operator types. Every game the planted file lists is first loaded,
-// saved again and loaded back.
+// Whole games over arbitrary console bytes in a fresh folder with a fixed clock,
+// for what only a fuzzer finds: crashes, hangs, sanitizer faults, and files that
+// break the program's promises. "#file\n" plants the bytes up to "#play\n" as
+// the saved-games file, then "#recovery\n" likewise the recovery file; the rest
+// is typed. Every game the planted file lists is loaded, saved again, reloaded.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -37,9 +35,8 @@ static bool isPlayable(const GameState& state) {
 
 // The game as a record keeps it: each name up to its 15th byte.
 static GameState asRecorded(GameState game) {
-    for (ThrowerRecord& thrower : game.throwers) {
+    for (ThrowerRecord& thrower : game.throwers)
         thrower.name = shortName(thrower);
-    }
     return game;
 }
 
@@ -95,9 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < gameCount(before); ++i) {
         tooLong = checkLoad(i, savedGame(before, i)) > MOST_ROUNDS_PLAYED || tooLong;
     }
-    if (tooLong) {
+    if (tooLong)
         return 0;
-    }
     std::ostringstream out;
     Console console{in, out};
     GameState game;

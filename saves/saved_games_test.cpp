@@ -176,12 +176,11 @@ TEST(SavedGames, CutOffAtEveryByteAndSavedAgain) {
 }
 
 #ifndef _WIN32  // POSIX devices, pipes, links and file size limits
-// A device, pipe, link or directory at the saved-games name, the working
-// directory removed, or a file-size limit anywhere in either file
-// (RLIMIT_FSIZE, SIGXFSZ ignored): the start says when the file cannot be
-// read, the name is asked once, each of two saves and the results are
-// reported written only when written whole, nothing is written through a
-// link, and the results file and the recovery file are whole or not there.
+// A device, pipe, link or directory at the saved-games name, the folder
+// removed, or a file-size limit in any file (SIGXFSZ ignored): the start says
+// when the file cannot be read, the name is asked once, two saves and the
+// results are reported written only when whole, nothing is written through a
+// link, and the results, their page and the recovery file are whole or absent.
 TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
     const std::string script = "Matti\nLiisa\n\n\n5\n7\nT\nIlta\n\nT\n\nL\n\n";
     // The game as the script leaves it: its two saves and its results file, whole.

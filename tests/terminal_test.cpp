@@ -1,8 +1,6 @@
-// The program on a pseudo-terminal under a shell with job control: a name
-// typed in the terminal's character set keeps its column (the sets themselves
-// are converted in-process by the encoding tests), the pause takes one
-// key without Enter however its bytes arrive, and a signal during the wait
-// leaves the terminal in the mode it had.
+// The program on a pseudo-terminal under a shell with job control: a name in
+// the terminal's set keeps its column, the pause takes one key however its
+// bytes arrive, and a signal during the wait leaves the terminal's mode as it was.
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>

@@ -136,13 +136,23 @@ GameRun playGame(const std::string& script, const char* charset, const std::stri
 void playDialogues(const std::vector<Dialogue>& dialogues) {
     for (const Dialogue& d : dialogues) {
         SCOPED_TRACE(d.what);
-        ScratchDir dir;
         const std::size_t split = std::min(d.planted.find('\f'), d.planted.size());
-        if (split > 0)
-            writeFile(SAVED_GAMES_FILE, d.planted.substr(0, split));
-        if (split < d.planted.size())
-            writeFile(RECOVERY_FILE, d.planted.substr(split + 1));
-        const GameRun run = playGame(d.typed);
+        const auto play = [&](const std::string& typed) {
+            if (split > 0)
+                writeFile(SAVED_GAMES_FILE, d.planted.substr(0, split));
+            if (split < d.planted.size())
+                writeFile(RECOVERY_FILE, d.planted.substr(split + 1));
+            return playGame(typed);
+        };
+        // Cut after any of its lines, the game ends as at the end of input.
+        for (std::size_t cut = 0; (cut = d.typed.find('\n', cut) + 1) != 0;) {
+            ScratchDir dir;
+            const GameRun run = play(d.typed.substr(0, cut));
+            EXPECT_TRUE(run.exitStatus == 0 && run.readsAfterEnd == 0 && run.output.back() == '\n')
+                << "cut after byte " << cut;
+        }
+        ScratchDir dir;
+        const GameRun run = play(d.typed);
         EXPECT_EQ(run.exitStatus, 0);
         EXPECT_EQ(run.readsAfterEnd, 0u);
         // Whatever was typed or planted, the terminal gets no control byte but

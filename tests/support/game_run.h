@@ -39,11 +39,10 @@ std::string cutIlta();
 /// A fragment of Dialogue::expected that stands for the end of the output.
 inline const std::string ENDS = "<the end>";
 
-/// One game of a dialogue table, played in a scratch directory: `planted` (if
-/// not empty) is the saved-games file at the start, and after a form feed the
-/// recovery file of an interrupted game; `typed` is the input. Each of
-/// `expected` must appear after the one before in the output, then a form feed
-/// and the saved-games file, then a form feed and the results file.
+/// One game of a dialogue table, played in a scratch directory: `planted` is
+/// the saved-games file, and after a form feed the recovery file; `typed` the
+/// input. Each of `expected` must follow the one before in the output, a form
+/// feed, the saved-games file, a form feed and the results file.
 struct Dialogue {
     const char* what;
     std::string planted;
@@ -51,6 +50,7 @@ struct Dialogue {
     std::vector<std::string> expected;
 };
 
-/// Plays every dialogue; checks its fragments, no read after the end of input
-/// and no control byte shown but line feeds and the clear sequence.
+/// Plays every dialogue, also cut after each typed line; checks its fragments,
+/// no read after the end of input, and no control byte shown but line feeds
+/// and the clear sequence.
 void playDialogues(const std::vector<Dialogue>& dialogues);
