@@ -180,14 +180,19 @@ TEST(SavedGames, CutOffAtEveryByteAndSavedAgain) {
 // removed, or a file-size limit in any file (SIGXFSZ ignored): the start says
 // when the file cannot be read, the name is asked once, two saves and the
 // results are reported written only when whole, nothing is written through a
-// link, and the results, their page and the recovery file are whole or absent.
+// link, the results, their page and the recovery file are whole or absent,
+// and a round that cannot be secured is warned of.
 TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
-    const std::string script = "Matti\nLiisa\n\n\n5\n7\nT\nIlta\n\nT\n\nL\n\n";
+    const std::string script = "Matti\nLiisa\n\n\n5\n7\n|T\nIlta\n\nT\n\nL\n\n";
     // The game as the script leaves it: its two saves and its results file, whole.
     const GameState ilta = game("Ilta", 1, 50, {thrower("Matti", {5}), thrower("Liisa", {7})});
     std::string one;
     ASSERT_TRUE(makeRecord(recordHeader("Ilta", "6.12.2026", 1), ilta, one));
     const std::size_t saves = 2 * one.size();
+    GameState unnamed = ilta;  // as the recovery file holds it after round 1
+    unnamed.gameName = "";
+    ASSERT_TRUE(makeRecord(recordHeader("Keskeytynyt peli", "6.12.2026", 1), unnamed, one));
+    const std::size_t secured = one.size();
     const std::size_t results = resultsFileText(ilta, testTime()).size();
     const std::size_t page = resultsPage(ilta, testTime()).size();
     const std::string unreadable = cp850("VIRHE: Tallennettuja pelejä ei voitu lukea.\n");
@@ -236,6 +241,10 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
                            : (pageFits ? text.substr(0, text.size() - 4) + ".html\n" : "") + text + "\n")
             << i;
         EXPECT_FALSE(nameExists("elsewhere")) << i;
+        // The round is secured before the program waits, or the display warns.
+        // (The removed folder, the case that takes no results, takes nothing.)
+        EXPECT_EQ(output.find("VAROITUS") < output.find("Anna pelille"),
+                  make == nullptr ? limit < secured : limit == 0) << i;
         struct stat info {};
         EXPECT_TRUE(stat(SAVED_GAMES_FILE, &info) != 0 || !S_ISREG(info.st_mode) ||
                     (info.st_mode & 0111) == 0) << i;  // no file made executable
