@@ -72,11 +72,9 @@ TEST(Recovery, ResultsUnderTheFirstFreeNameOrTheGameKeptToResume) {
     }
 }
 
-// At the start a recovery file is taken over (once, however often the start
-// is repeated), moved aside when damaged, or kept untouched: when it cannot
-// be read, when the saved games cannot take it (never through a link), and
-// when another copy of the program owns it. A kept file is never written,
-// and every display of the new game warns; otherwise the new game is secured.
+// At the start a recovery file is taken over once, moved aside when damaged,
+// or kept untouched when unreadable, when the saved games cannot take it
+// (never through a link) or another copy owns it; then every display warns.
 TEST(Recovery, TakenOverOnceMovedAsideOrKeptButNeverLost) {
     const std::string damaged = "vaskipiikkikisa_keskeytynyt_vioittunut.dat";
     const std::string moved = cp850("VIRHE: Keskeneräisen pelin tiedosto oli vioittunut; se ") +
@@ -131,9 +129,8 @@ TEST(Recovery, TakenOverOnceMovedAsideOrKeptButNeverLost) {
     }
 }
 
-// Killed at any wait after round 2, or at a pause, the game resumes as it was
-// shown, and while typed input is waiting the file is not written at all; with a
-// directory at the file's name or its temporary one every display warns until
+// Killed at any wait or pause, the game resumes as shown; typed ahead, the file
+// waits; with a folder at its name or temporary name every display warns until
 // T has saved the game, and L still writes the results.
 TEST(Recovery, SecuredBeforeEveryWaitOrWarnedOfOnEveryDisplay) {
     const std::string round2 =

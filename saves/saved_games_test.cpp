@@ -90,11 +90,10 @@ std::string loadedPeli() {
 
 }  // namespace
 
-// Records a save may write load with every value as written; CR LF line ends
-// read alike; a flag other than 0 is a withdrawal; a control byte of a name is
-// made '?', as is one of a stamp. Records no save writes are refused whole: counts out of range or
-// beyond the data, blank names and stamps (saved at round 0, a blank name would
-// open a record of its own), and a number that the file's end may have cut.
+// Records a save may write load with every value (CR LF line ends alike, any
+// flag but 0 a withdrawal, a name's or stamp's control bytes '?'); others are
+// refused whole: counts out of range or beyond the data, blank names or stamps
+// (a blank name saved at round 0 would open a record), a number the end cut.
 TEST(SavedGames, ReadWithEveryValueOrRefusedWhole) {
     // clang-format off
     const struct { std::string body, loaded; } cases[] = {
@@ -150,10 +149,9 @@ TEST(SavedGames, WrittenAsReadBackOrNotAtAll) {
     EXPECT_EQ(fileContents(SAVED_GAMES_FILE), before);
 }
 
-// A save cut off anywhere, alone, followed by another game's save, or by the
-// same game saved again (as when the operator repeats a save that failed):
-// every listed game loads as saved or leaves the game alone, and a record
-// whole before the cut is never lost.
+// A save cut off anywhere, alone or followed by another game's save or by the
+// same one again: every listed game loads as saved or leaves the game alone,
+// and a record whole before the cut is never lost.
 TEST(SavedGames, CutOffAtEveryByteAndSavedAgain) {
     ScratchDir dir;
     const std::string both = record(0) + record(1);
@@ -176,12 +174,10 @@ TEST(SavedGames, CutOffAtEveryByteAndSavedAgain) {
 }
 
 #ifndef _WIN32  // POSIX devices, pipes, links and file size limits
-// A device, pipe, link or directory at the saved-games name, the folder
-// removed, or a file-size limit in any file (SIGXFSZ ignored): the start says
-// when the file cannot be read, the name is asked once, two saves and the
-// results are reported written only when whole, nothing is written through a
-// link, the results, their page and the recovery file are whole or absent,
-// and a round that cannot be secured is warned of.
+// A device, pipe, link or folder at the saved-games name, the folder removed,
+// or a file-size limit (SIGXFSZ ignored): the start says when the file cannot
+// be read; saves and results are reported written only when whole, never
+// through a link; every file is whole or absent; an unsecured round is warned of.
 TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
     const std::string script = "Matti\nLiisa\n\n\n5\n7\n|T\nIlta\n\nT\n\nL\n\n";
     // The game as the script leaves it: its two saves and its results file, whole.
@@ -196,8 +192,7 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
     const std::size_t results = resultsFileText(ilta, testTime()).size();
     const std::size_t page = resultsPage(ilta, testTime()).size();
     const std::string unreadable = cp850("VIRHE: Tallennettuja pelejä ei voitu lukea.\n");
-    // A fault at the name or of the directory, what the start shows, and how
-    // much of the results is written.
+    // A fault at the name or of the folder, what the start shows, and a limit.
     const std::string cannotRead = BANNER + unreadable + SETUP_HEADING, plain = BANNER + SETUP_HEADING;
     std::vector<std::tuple<int (*)(), std::string, std::size_t>> cases = {
         {[] { return mkdir(SAVED_GAMES_FILE, 0777); }, cannotRead, results},
@@ -241,8 +236,7 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
                            : (pageFits ? text.substr(0, text.size() - 4) + ".html\n" : "") + text + "\n")
             << i;
         EXPECT_FALSE(nameExists("elsewhere")) << i;
-        // The round is secured before the program waits, or the display warns.
-        // (The removed folder, the case that takes no results, takes nothing.)
+        // Secured before the wait, or warned of (the removed folder takes nothing).
         EXPECT_EQ(output.find("VAROITUS") < output.find("Anna pelille"),
                   make == nullptr ? limit < secured : limit == 0) << i;
         struct stat info {};
