@@ -157,7 +157,6 @@ void openRecord(RecordScanner& scanner) {
     if (scanner.wanted(index, scanner.line)) {
         scanner.keeping = true;
         scanner.record = FoundRecord{};
-        scanner.record.index = index;
         scanner.record.header = scanner.line;
         scanner.record.firstLine = scanner.lineNumber;
     }

@@ -41,7 +41,6 @@ std::string listedHeader(const std::string& line);
 
 /// A record as the scanner finds it in a file.
 struct FoundRecord {
-    std::size_t index = 0;  ///< its place among the listed records, from 0
     std::string header;     ///< its header line as it stands, without its line feed
     /// Its lines after the header, each with its line feed (a last line
     /// without one in the file has none here), up to and including the first
