@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "support/game_run.h"
 #include "support/test_support.h"
 
 namespace {
@@ -24,21 +25,9 @@ const GameState EVENING{{thrower(cp850("Äijä Ström"), {45, 20, X, X, 30, 41})
 
 const LocalTime END = testTime(6, 21, 15, 3);
 
-std::string sourceFile(const std::string& path) {
-    return std::string(VASKI_SOURCE_DIR) + "/" + path;
-}
-
-// The page of the evening above, byte for byte. To change the page: run
-// VASKI_WRITE_GOLDEN=1 build/test/unit_tests --gtest_filter='ResultsPage.*', open
-// report/results_page_golden.html in a browser (and scripts/page-check), and
-// commit it only when it looks right there.
+// The page of the evening above, byte for byte.
 TEST(ResultsPage, GoldenPage) {
-    const std::string golden = sourceFile("report/results_page_golden.html");
-    const std::string page = resultsPage(EVENING, END);
-    if (std::getenv("VASKI_WRITE_GOLDEN") != nullptr) {
-        writeFile(golden, page);
-    }
-    EXPECT_EQ(page, fileContents(golden));
+    expectGolden("report/results_page_golden.html", resultsPage(EVENING, END));
 }
 
 // Each line runs through consecutive rounds with the running total of the

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 
 #include "app/driver.h"
@@ -171,4 +172,11 @@ void playDialogues(const std::vector<Dialogue>& dialogues) {
             at += ends ? 0 : fragment.size();
         }
     }
+}
+
+void expectGolden(const std::string& path, const std::string& text) {
+    const std::string golden = std::string(VASKI_SOURCE_DIR) + "/" + path;
+    if (std::getenv("VASKI_WRITE_GOLDEN") != nullptr)
+        writeFile(golden, text);
+    EXPECT_EQ(text, fileContents(golden)) << path;
 }
