@@ -8,28 +8,14 @@
 #include <set>
 #include <sstream>
 
-
-namespace {
-
-// The bytes are those of ä ö å Ä Ö Å, in this order.
-std::string replaceLetters(std::string text, const char* bytes) {
+std::string cp850(std::string text) {
     const char* const letters[] = {"ä", "ö", "å", "Ä", "Ö", "Å"};
+    const char* const bytes = "\x84\x94\x86\x8E\x99\x8F";  // the same, in code page 850
     for (int i = 0; i < 6; ++i) {
-        for (std::size_t at = 0; (at = text.find(letters[i], at)) != std::string::npos; ++at) {
+        for (std::size_t at = 0; (at = text.find(letters[i], at)) != std::string::npos; ++at)
             text.replace(at, 2, 1, bytes[i]);
-        }
     }
     return text;
-}
-
-}  // namespace
-
-std::string cp850(const std::string& utf8) {
-    return replaceLetters(utf8, "\x84\x94\x86\x8E\x99\x8F");
-}
-
-std::string latin1(const std::string& utf8) {
-    return replaceLetters(utf8, "\xE4\xF6\xE5\xC4\xD6\xC5");
 }
 
 ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points, bool withdrawn) {

@@ -10,10 +10,7 @@
 // Helpers shared by the unit tests, the process tests and the fuzz target.
 
 /// The text with the UTF-8 letters ä ö å Ä Ö Å as the console's code page 850 bytes.
-std::string cp850(const std::string& utf8);
-
-/// The same letters as the results file's ISO 8859-1 bytes.
-std::string latin1(const std::string& utf8);
+std::string cp850(std::string text);
 
 /// A thrower record with the given points (NO_RESULT for a round without one).
 ThrowerRecord thrower(const std::string& name, std::vector<std::uint32_t> points,
