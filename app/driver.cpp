@@ -26,8 +26,8 @@ struct MenuCommand {
 };
 
 const MenuCommand MENU_COMMANDS[] = {
-    {"L", writeResultsFile, Next::End},           {"H", discardLatestRound, Next::Standings},
-    {"U", addOrRecallThrower, Next::Standings},   {"T", saveGame, Next::Standings},
+    {"L", writeResultsFile, Next::End},         {"H", discardLatestRound, Next::Standings},
+    {"U", addOrRecallThrower, Next::Standings}, {"T", saveGame, Next::Standings},
     {"N", showRoundHistory, Next::Menu},
 };
 

@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
     {
         std::ofstream file(saved, std::ios::binary);
         for (int i = 0; i < RECORDS; ++i) {
-            file << "\n\nIlta (6.12.2026, kierros 1)\n1\n6.12.2026\n19:05:12\n50\n1\nMatti\n0\n5 \n\n";
+            file << "\n\nIlta (6.12.2026, kierros 1)\n1\n6.12.2026\n19:05:12\n50\n1\nMatti\n0\n5 "
+                    "\n\n";
         }
     }
     std::printf("Saved-games files of hostile size (elapsed time, peak memory):\n");

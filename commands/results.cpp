@@ -1,4 +1,5 @@
 #include "commands/commands.h"
+
 #include "report/results.h"
 
 CommandResult writeResultsFile(Console&, GameState& state, const Clock& clock) {

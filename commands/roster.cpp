@@ -55,6 +55,7 @@ CommandResult addOrRecallThrower(Console& console, GameState& state, const Clock
         return {Outcome::Unchanged, "Kyseinen pelaaja on jo olemassa. Pelaajaa ei lis\x84tty.\n"};
     }
     clearWithdrawn(*existing);
-    return {Outcome::Changed,
-            "Kyseinen pelaaja oli vet\x84ytynyt pelist\x84. H\x84net kutsuttiin takaisin peliin.\n"};
+    return {
+        Outcome::Changed,
+        "Kyseinen pelaaja oli vet\x84ytynyt pelist\x84. H\x84net kutsuttiin takaisin peliin.\n"};
 }

@@ -69,8 +69,9 @@ std::string storeResults(const GameState& state, const LocalTime& end) {
     // and stands whether or not the page can be written beside it.
     if (!name.empty()) {
         const std::string page = pageNameOf(name);
-        writeUnderFreeName(resultsPage(state, end), page,
-                           [&](unsigned attempt) { return attempt == 1 ? page : ""; }, 1);
+        writeUnderFreeName(
+            resultsPage(state, end), page,
+            [&](unsigned attempt) { return attempt == 1 ? page : ""; }, 1);
     }
     return name;
 }

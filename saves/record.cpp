@@ -113,9 +113,9 @@ bool readBody(const std::string& body, GameState& state) {
 }
 
 bool fitsRecord(const std::string& header, const GameState& state) {
-    if (!isStoredLine(header) || !isStoredLine(state.startDate) ||
-        !isStoredLine(state.startTime) ||
-        !isStoredCount(state.round, state.maxScore, static_cast<std::int64_t>(state.throwers.size()))) {
+    if (!isStoredLine(header) || !isStoredLine(state.startDate) || !isStoredLine(state.startTime) ||
+        !isStoredCount(state.round, state.maxScore,
+                       static_cast<std::int64_t>(state.throwers.size()))) {
         return false;
     }
     for (const ThrowerRecord& thrower : state.throwers) {
@@ -282,10 +282,9 @@ bool readOnlyRecord(const std::string& bytes, std::string& header, GameState& st
     // Exactly what a save writes: two empty lines, the record's lines, its
     // closing empty line, and nothing after it.
     GameState loaded = state;
-    if (records != 1 || bytes.compare(0, 2, "\n\n") != 0 || only.firstLine != 2 ||
-        only.followed || only.trailingBlanks == 0 ||
-        bytes.compare(bytes.size() - 2, 2, "\n\n") != 0 || !readRecord(only, loaded) ||
-        only.lines != 6 + 3 * loaded.throwers.size()) {
+    if (records != 1 || bytes.compare(0, 2, "\n\n") != 0 || only.firstLine != 2 || only.followed ||
+        only.trailingBlanks == 0 || bytes.compare(bytes.size() - 2, 2, "\n\n") != 0 ||
+        !readRecord(only, loaded) || only.lines != 6 + 3 * loaded.throwers.size()) {
         return false;
     }
     header = only.header;

@@ -26,8 +26,7 @@ constexpr std::uint32_t MOST_SAVED_ROUNDS = 1000000;
 constexpr std::size_t LONGEST_LINE = 16 * 1024 * 1024;
 
 /// The header line: "NAME (D.M.YYYY, kierros R)".
-std::string recordHeader(const std::string& name, const std::string& saveDate,
-                         std::uint32_t round);
+std::string recordHeader(const std::string& name, const std::string& saveDate, std::uint32_t round);
 
 /// The record of `state` under `header`. False, with nothing made, when the
 /// game holds what no record may (so what is written is always read back):
@@ -41,7 +40,7 @@ std::string listedHeader(const std::string& line);
 
 /// A record as the scanner finds it in a file.
 struct FoundRecord {
-    std::string header;     ///< its header line as it stands, without its line feed
+    std::string header;  ///< its header line as it stands, without its line feed
     /// Its lines after the header, each with its line feed (a last line
     /// without one in the file has none here), up to and including the first
     /// empty line after them: the closing line, or the empty points line of a
@@ -68,9 +67,9 @@ struct RecordScanner {
     bool lineOverlong = false;
     std::size_t lineNumber = 0;
     std::size_t listed = 0;
-    std::size_t blanks = 0;      ///< empty lines since the last non-blank one
-    std::string firstBlank;      ///< the first of them, with its line feed
-    bool keeping = false;        ///< the lines of the record being read are kept
+    std::size_t blanks = 0;  ///< empty lines since the last non-blank one
+    std::string firstBlank;  ///< the first of them, with its line feed
+    bool keeping = false;    ///< the lines of the record being read are kept
     bool stopped = false;
     FoundRecord record;
 };

@@ -51,7 +51,8 @@ bool takeOver(Console& console, const std::string& savedGamesFile) {
         return moveDamagedAside(console);
     }
     if (!appendRecordOnce(bytes, savedGamesFile)) {
-        console.out << "VIRHE: Keskener\x84ist\x84 peli\x84 ei voitu siirt\x84\x84 tallennuksiin.\n";
+        console.out
+            << "VIRHE: Keskener\x84ist\x84 peli\x84 ei voitu siirt\x84\x84 tallennuksiin.\n";
         return false;
     }
     removeFile(RECOVERY_FILE);

@@ -65,15 +65,15 @@ bool appendSavedGame(const GameState& state, const std::string& saveDate,
                      const std::string& fileName) {
     std::string record;
     return makeRecord(recordHeader(state.gameName, saveDate, state.round), state, record) &&
-           appendToFile(fileName, TAIL_SIZE, [&](const std::string& tail) {
-               return separatorAfter(tail) + record;
-           });
+           appendToFile(fileName, TAIL_SIZE,
+                        [&](const std::string& tail) { return separatorAfter(tail) + record; });
 }
 
 bool appendRecordOnce(const std::string& record, const std::string& fileName) {
     return appendToFile(fileName, record.size() + TAIL_SIZE, [&](const std::string& tail) {
-        const bool endsWithIt = tail.size() >= record.size() &&
-                                tail.compare(tail.size() - record.size(), record.size(), record) == 0;
+        const bool endsWithIt =
+            tail.size() >= record.size() &&
+            tail.compare(tail.size() - record.size(), record.size(), record) == 0;
         return endsWithIt ? "" : separatorAfter(tail) + record;
     });
 }

@@ -58,9 +58,8 @@ Disk openToRead(const std::string& path, DiskFile& file) {
 }
 
 Disk openToAppend(const std::string& path, DiskFile& file) {
-    const int descriptor = ::open(path.c_str(),
-                                  O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
-                                  0666);
+    const int descriptor = ::open(
+        path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
     return descriptor < 0 ? openFailure() : regularOnly(descriptor, file);
 }
 
@@ -155,8 +154,7 @@ bool nameExists(const std::string& path) {
 }
 
 bool syncDirectoryOf(const std::string& path) {
-    const int directory =
-        ::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int directory = ::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (directory < 0) {
         return false;
     }

@@ -59,8 +59,8 @@ Disk open(const std::string& path, DWORD access, DWORD share, DWORD creation, DW
 }  // namespace
 
 Disk openToRead(const std::string& path, DiskFile& file) {
-    const Disk opened = open(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING,
-                             0, file);
+    const Disk opened =
+        open(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, 0, file);
     return opened == Disk::Taken ? Disk::Refused : opened;
 }
 

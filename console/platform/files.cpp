@@ -53,8 +53,8 @@ bool appendToFile(const std::string& path, std::size_t tailSize,
         return false;
     }
     std::string tail;
-    const bool written = readTail(file, tailSize, tail) && writeFile(file, compose(tail)) &&
-                         syncFile(file);
+    const bool written =
+        readTail(file, tailSize, tail) && writeFile(file, compose(tail)) && syncFile(file);
     return closeFile(file) && written;
 }
 

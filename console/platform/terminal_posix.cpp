@@ -108,8 +108,7 @@ bool readKey() {
         if (count <= 0)
             return !key.empty();
         key.append(bytes, static_cast<std::size_t>(count));
-        const bool insideCharacter =
-            keyCharset != nullptr && endsInsideCharacter(*keyCharset, key);
+        const bool insideCharacter = keyCharset != nullptr && endsInsideCharacter(*keyCharset, key);
         if (!keyIncomplete(key, insideCharacter) || !inputWithin(KEY_REST_WAIT))
             return true;
     }
