@@ -9,8 +9,6 @@
 #include "support/game_run.h"
 #include "support/test_support.h"
 
-using namespace std::string_literals;
-
 namespace {
 
 const std::string WARNING =
@@ -49,7 +47,7 @@ TEST(Recovery, WrittenAfterEveryChangeAndRemovedOnceTheGameIsKeptElsewhere) {
         EXPECT_EQ(playGame(c.script, "", c.closedAfter).readsAfterEnd, 0u);
         EXPECT_EQ(fileContents(RECOVERY_FILE), c.file) << c.script;
         EXPECT_EQ(filesStartingWith("vaskipiikkikisa_keskeytynyt"),  // no lock, nothing temporary
-                  c.file.empty() ? "" : RECOVERY_FILE + "\n"s);
+                  c.file.empty() ? "" : std::string(RECOVERY_FILE) + "\n");
     }
 }
 
@@ -77,11 +75,10 @@ TEST(Recovery, ResultsUnderTheFirstFreeNameOrTheGameKeptToResume) {
 // (never through a link) or another copy owns it; then every display warns.
 TEST(Recovery, TakenOverOnceMovedAsideOrKeptButNeverLost) {
     const std::string damaged = "vaskipiikkikisa_keskeytynyt_vioittunut.dat";
-    const std::string moved = cp850("VIRHE: Keskeneräisen pelin tiedosto oli vioittunut; se ") +
-                              "siirrettiin nimelle ";
-    namespace fs = std::filesystem;
-    enum Folder { PLAIN, SAVES_DIRECTORY, SAVES_LINK, SAVED_ALREADY, DAMAGED_TAKEN, DIRECTORY, LOCKED };
+    const std::string moved =
+        cp850("VIRHE: Keskeneräisen pelin tiedosto oli vioittunut; se ") + "siirrettiin nimelle ";
     // clang-format off
+    enum Folder { PLAIN, SAVES_DIRECTORY, SAVES_LINK, SAVED_ALREADY, DAMAGED_TAKEN, DIRECTORY, LOCKED };
     const struct { Folder folder; std::string bytes, message, keptAt; } cases[] = {
         {SAVED_ALREADY, MATTI_1, cp850("Edellinen peli jäi kesken. Sen tilanne tallennettiin, ja "
             "sitä voi jatkaa valinnalla J:\n  Keskeytynyt peli (6.12.2026, kierros 1)\n\nValitse"),
@@ -103,18 +100,23 @@ TEST(Recovery, TakenOverOnceMovedAsideOrKeptButNeverLost) {
         ScratchDir dir;
         RunLock otherCopy;
         ASSERT_TRUE(c.folder != LOCKED || takeLock(otherCopy, RECOVERY_LOCK) == Lock::Held);
-        if (c.folder == SAVES_DIRECTORY) fs::create_directory(SAVED_GAMES_FILE);
-        if (c.folder == SAVED_ALREADY) writeFile(SAVED_GAMES_FILE, MATTI_1);
-        if (c.folder == DAMAGED_TAKEN) fs::create_directory(damaged);
-        if (c.folder == DIRECTORY) fs::create_directory(RECOVERY_FILE);
+        if (c.folder == SAVES_DIRECTORY)
+            std::filesystem::create_directory(SAVED_GAMES_FILE);
+        if (c.folder == SAVED_ALREADY)
+            writeFile(SAVED_GAMES_FILE, MATTI_1);
+        if (c.folder == DAMAGED_TAKEN)
+            std::filesystem::create_directory(damaged);
+        if (c.folder == DIRECTORY)
+            std::filesystem::create_directory(RECOVERY_FILE);
         if (c.folder == SAVES_LINK) {
 #ifdef _WIN32
             continue;  // a link needs rights that a Windows user seldom has
 #endif
             writeFile("profile", "profile");
-            fs::create_symlink("profile", SAVED_GAMES_FILE);
+            std::filesystem::create_symlink("profile", SAVED_GAMES_FILE);
         }
-        if (c.folder != DIRECTORY) writeFile(RECOVERY_FILE, c.bytes);
+        if (c.folder != DIRECTORY)
+            writeFile(RECOVERY_FILE, c.bytes);
         const std::string typed = c.folder == SAVED_ALREADY ? "A\n" : "";
         const GameRun run = playGame(typed + "Liisa\n\n\n7\nN\n|T\nIlta\n\n");
         EXPECT_EQ(run.output.find(BANNER + c.message), 0u) << c.message;
@@ -146,15 +148,18 @@ TEST(Recovery, SecuredBeforeEveryWaitOrWarnedOfOnEveryDisplay) {
     }
     // At the pause after T and L the game stands in a file already, and a
     // recalled thrower is secured: a window closed there loses nothing.
-    const std::string recalled = record("Keskeytynyt peli", "1", "2\nMatti\n0\n5 \nLiisa\n0\n1001 \n");
-    for (const auto& [script, atPause] : {std::pair<const char*, std::string>{"Matti\n\n\n5\n|T\nIlta\n|\n", ""},
-                                          {"Matti\n\n\n5\n|L\n|\n", ""},
-                                          {"Matti\nLiisa\n\n\n5\nV\nU\nLiisa\n|\n", recalled}}) {
+    const std::string recalled =
+        record("Keskeytynyt peli", "1", "2\nMatti\n0\n5 \nLiisa\n0\n1001 \n");
+    for (const auto& [script, atPause] :
+         {std::pair<const char*, std::string>{"Matti\n\n\n5\n|T\nIlta\n|\n", ""},
+          {"Matti\n\n\n5\n|L\n|\n", ""},
+          {"Matti\nLiisa\n\n\n5\nV\nU\nLiisa\n|\n", recalled}}) {
         ScratchDir dir;
         EXPECT_EQ(playGame(script).recoveryAtWaits.back(), atPause) << script;
     }
     // A directory at the file's name, or at its temporary name.
-    for (const std::string& blocked : {std::string(RECOVERY_FILE), RECOVERY_FILE + ".tmp"s}) {
+    for (const std::string& blocked :
+         {std::string(RECOVERY_FILE), std::string(RECOVERY_FILE) + ".tmp"}) {
         ScratchDir unwritable;
         ASSERT_TRUE(std::filesystem::create_directory(blocked));
         const std::string output = playGame("Matti\n\n\n5\n|\n6\n|T\nIlta\n\nL\n\n").output;

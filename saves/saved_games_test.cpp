@@ -17,8 +17,6 @@
 #include "support/game_run.h"
 #include "support/test_support.h"
 
-using namespace std::string_literals;
-
 namespace {
 
 GameState game(const std::string& name, std::uint32_t round, std::uint32_t maxScore,
@@ -110,6 +108,7 @@ TEST(SavedGames, ReadWithEveryValueOrRefusedWhole) {
         {"1\nd\nt\n50\n1\nMatti\n0\n4294967297 \n", "refused"}, {"1\nd\nt\n50\n1\nMatti\n0\nx \n", "refused"},
         {"1\nd\nt\n50\n1\n \t\n0\n5 \n", "refused"}, {"1\nd\nt\n50\n1\n" + std::string(15, '\r') + "Eero\n0\n5 \n", "refused"},
         {"1\n \nt\n50\n0\n", "refused"},         {"1\nd\n\n50\n0\n", "refused"},
+        {"0\nd\nt\n50\n1\nMatti\n0\n" + std::string(LONGEST_LINE + 1, ' ') + "\n", "refused"},
         {"1\nd\nt\n50\n1\nMatti\n0\n5\r", "refused"}};  // the file cut after the 5 of 50
     // clang-format on
     ScratchDir dir;
@@ -119,6 +118,10 @@ TEST(SavedGames, ReadWithEveryValueOrRefusedWhole) {
     }
     for (const char* bytes : {"", "\n\n\n\n", " \r\n\t\r\n\r\n", "Ilta\n\nMatti\n"})
         EXPECT_TRUE((writeFile(SAVED_GAMES_FILE, bytes), listed().empty())) << bytes;
+    // A line over the longest one ends its record, not the ones after it.
+    writeFile(SAVED_GAMES_FILE,
+              std::string(LONGEST_LINE + 1, '1') + "\n\n\nPeli\n0\nd\nt\n50\n0\n");
+    EXPECT_EQ(loadedPeli(), "0/50 d t");
 }
 
 // Whatever the game holds, what a save writes is read back as written, also
@@ -137,14 +140,10 @@ TEST(SavedGames, WrittenAsReadBackOrNotAtAll) {
         back.gameName = state.gameName;
         EXPECT_TRUE(sameState(back, state)) << state.gameName;
     }
-    GameState first = BEFORE;  // the first of the two with one header, as chosen
-    ASSERT_TRUE(loadSavedGame(0, header(0), SAVED_GAMES_FILE, first));
-    EXPECT_EQ(first.throwers.size(), 2u);
+    EXPECT_EQ(loadedAs(0), 0);  // the first of the two with one header, as chosen
     const std::string before = fileContents(SAVED_GAMES_FILE);
     ++long_.round;
-    GameState blankDate = SAVES[0];
-    blankDate.startDate = " ";
-    for (const GameState& state : {long_, blankDate})
+    for (const GameState& state : {long_, GameState{{}, 1, 50, "Ilta", " ", "19:05:12"}})
         EXPECT_FALSE(appendSavedGame(state, "7.12.2026", SAVED_GAMES_FILE));
     EXPECT_EQ(fileContents(SAVED_GAMES_FILE), before);
 }
@@ -185,15 +184,13 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
     std::string one;
     ASSERT_TRUE(makeRecord(recordHeader("Ilta", "6.12.2026", 1), ilta, one));
     const std::size_t saves = 2 * one.size();
-    GameState unnamed = ilta;  // as the recovery file holds it after round 1
-    unnamed.gameName = "";
-    ASSERT_TRUE(makeRecord(recordHeader("Keskeytynyt peli", "6.12.2026", 1), unnamed, one));
-    const std::size_t secured = one.size();
+    const std::size_t secured = one.size() + 12;  // headed "Keskeytynyt peli", not "Ilta"
     const std::size_t results = resultsFileText(ilta, testTime()).size();
     const std::size_t page = resultsPage(ilta, testTime()).size();
-    const std::string unreadable = cp850("VIRHE: Tallennettuja pelejä ei voitu lukea.\n");
     // A fault at the name or of the folder, what the start shows, and a limit.
-    const std::string cannotRead = BANNER + unreadable + SETUP_HEADING, plain = BANNER + SETUP_HEADING;
+    const std::string plain = BANNER + SETUP_HEADING;
+    const std::string cannotRead =
+        BANNER + cp850("VIRHE: Tallennettuja pelejä ei voitu lukea.\n") + SETUP_HEADING;
     std::vector<std::tuple<int (*)(), std::string, std::size_t>> cases = {
         {[] { return mkdir(SAVED_GAMES_FILE, 0777); }, cannotRead, results},
         {[] { return symlink("/dev/full", SAVED_GAMES_FILE); }, cannotRead, results},
@@ -201,7 +198,8 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
         {[] { return mkfifo(SAVED_GAMES_FILE, 0666); }, cannotRead, results},
         {[] { return symlink("elsewhere", SAVED_GAMES_FILE); }, plain, results},
         {[] { return mkdir("a", 0777) | chdir("a") | rmdir("../a"); }, plain, 0}};
-    for (const std::size_t limit : {saves / 2 - 1, saves / 2, saves - 1, saves, results - 1, results})
+    for (const std::size_t limit :
+         {saves / 2 - 1, saves / 2, saves - 1, saves, results - 1, results})
         cases.push_back({nullptr, plain, limit});
     for (std::size_t limit = 0; limit <= results; limit += 61)
         cases.push_back({nullptr, plain, limit});
@@ -232,21 +230,26 @@ TEST(FileFaults, NothingReportedWrittenThatIsNotWhole) {
         // The page beside the results file when it fits too; never a part of either.
         const std::string text = resultsFileName(testTime(), 1);
         const bool pageFits = make != nullptr || limit >= page;
-        EXPECT_EQ(written, size == 0 ? ""
-                           : (pageFits ? text.substr(0, text.size() - 4) + ".html\n" : "") + text + "\n")
+        EXPECT_EQ(written,
+                  size == 0
+                      ? ""
+                      : (pageFits ? text.substr(0, text.size() - 4) + ".html\n" : "") + text + "\n")
             << i;
         EXPECT_FALSE(nameExists("elsewhere")) << i;
         // Secured before the wait, or warned of (the removed folder takes nothing).
         EXPECT_EQ(output.find("VAROITUS") < output.find("Anna pelille"),
-                  make == nullptr ? limit < secured : limit == 0) << i;
+                  make == nullptr ? limit < secured : limit == 0)
+            << i;
         struct stat info {};
         EXPECT_TRUE(stat(SAVED_GAMES_FILE, &info) != 0 || !S_ISREG(info.st_mode) ||
-                    (info.st_mode & 0111) == 0) << i;  // no file made executable
+                    (info.st_mode & 0111) == 0)
+            << i;  // no file made executable
         std::string header;
         GameState recovered;
         const std::string recovery = fileContents(RECOVERY_FILE);
         EXPECT_TRUE(recovery.empty() || readOnlyRecord(recovery, header, recovered)) << i;
-        EXPECT_EQ(filesStartingWith(RECOVERY_FILE), recovery.empty() ? "" : RECOVERY_FILE + "\n"s);
+        EXPECT_EQ(filesStartingWith(RECOVERY_FILE),
+                  recovery.empty() ? "" : std::string(RECOVERY_FILE) + "\n");
     }
     signal(SIGXFSZ, handler);
 }
