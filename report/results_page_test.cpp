@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <sstream>
 
 #include "support/game_run.h"
 #include "support/test_support.h"
@@ -25,32 +24,21 @@ const GameState EVENING{{thrower(cp850("Äijä Ström"), {45, 20, X, X, 30, 41})
 
 const LocalTime END = testTime(6, 21, 15, 3);
 
-// The page of the evening above, byte for byte.
+// The page of the evening above, byte for byte: each chart line is written as
+// "round,running total" from the round before the thrower's first result to the
+// last round, or to the round after his last result when he has withdrawn.
 TEST(ResultsPage, GoldenPage) {
     expectGolden("report/results_page_golden.html", resultsPage(EVENING, END));
 }
 
-// Each line runs through consecutive rounds with the running total of the
-// thrower's results, from the round before his first result to the last
-// round, or to the round after his last result when he has withdrawn.
-TEST(ResultsPage, ChartLinesAreRunningTotals) {
-    const std::string page = resultsPage(EVENING, END);
-    const int first[] = {0, 0, 1, 2}, last[] = {6, 5, 6, 6};
-    std::size_t at = 0;
-    for (std::size_t t = 0; t < EVENING.throwers.size(); ++t) {
-        at = page.find("points=\"", at) + 8;
-        std::istringstream points(page.substr(at, page.find('"', at) - at));
-        std::uint32_t total = 0, y = 0;
-        int round = first[t], x = -1;
-        char comma = 0;
-        while (points >> x >> comma >> y) {
-            EXPECT_TRUE(x == round && y == total) << t << ": " << x << "," << y;
-            const std::uint32_t next = pointsOfRound(EVENING.throwers[t], ++round);
-            total += next == X ? 0 : next;
-        }
-        EXPECT_EQ(x, last[t]) << t;
-    }
-    EXPECT_EQ(page.find("points=\"", at), std::string::npos);
+// The page is well-formed XML: xmllint reads it without a word.
+void expectWellFormed(const std::string& page) {
+#ifndef _WIN32
+    writeFile("page.html", page);
+    EXPECT_EQ(std::system("xmllint --noout page.html"), 0);
+#else
+    (void)page;  // Windows has no xmllint
+#endif
 }
 
 // The numbers at the ticks of one axis ("middle" the rounds, "end" the points).
@@ -68,10 +56,12 @@ std::string tickLabels(const std::string& page, const std::string& anchor) {
 
 // Ten throwers with the same points every round, the last without a result,
 // so without a line: eight colours, then the first again with a dash pattern.
+// The first one's name is of control bytes, which XML cannot hold.
 // About five ticks of 1, 2 or 5 times a power of ten up to the highest total or
 // above, six on the rounds. A game whose name is blank is headed as nameless.
 // Without rounds, no chart.
 TEST(ResultsPage, AxesColoursAndBlankName) {
+    ScratchDir dir;
     const struct {
         std::uint32_t rounds, points;
         const char* roundTicks;
@@ -85,9 +75,10 @@ TEST(ResultsPage, AxesColoursAndBlankName) {
         GameState game{{}, c.rounds, DEFAULT_MAX_SCORE, " \t\n\v\f\r", "6.12.2026", "19:02:44"};
         for (int t = 0; t < 10; ++t)
             game.throwers.push_back(
-                thrower("T" + std::to_string(t),
+                thrower(t == 0 ? "\x1B[2J\x7F\x01" : "T" + std::to_string(t),
                         std::vector<std::uint32_t>(c.rounds, t < 9 ? c.points : X)));
         const std::string page = resultsPage(game, END);
+        expectWellFormed(page);
         EXPECT_EQ(tickLabels(page, "middle"), c.roundTicks) << c.rounds;
         EXPECT_EQ(tickLabels(page, "end"), c.pointTicks) << c.rounds;
         EXPECT_EQ(occurrences(page, "<polyline"), 9u);
@@ -98,20 +89,7 @@ TEST(ResultsPage, AxesColoursAndBlankName) {
     }
     const GameState noRound{{thrower("T", {})}, 0, DEFAULT_MAX_SCORE, "", "6.12.2026", "19:02:44"};
     EXPECT_EQ(occurrences(resultsPage(noRound, END), "<svg"), 0u);
+    expectWellFormed(resultsPage(noRound, END));
 }
-
-#ifndef _WIN32
-// Every page is well-formed XML: xmllint reads it without a word.
-TEST(ResultsPage, WellFormed) {
-    ScratchDir dir;
-    const GameState empty{{}, 0, DEFAULT_MAX_SCORE, "", "6.12.2026", "19:02:44"};
-    GameState controls = EVENING;
-    controls.throwers[0].name = "\x1B[2J\x7F\x01";
-    for (const GameState& game : {EVENING, empty, controls}) {
-        writeFile("page.html", resultsPage(game, END));
-        EXPECT_EQ(std::system("xmllint --noout page.html"), 0);
-    }
-}
-#endif
 
 }  // namespace
