@@ -118,4 +118,7 @@ TEST(Terminal, CharsetsPauseAndSignals) {
     ASSERT_NO_FATAL_FAILURE(keyAtThePause(shell, {"\x03"}));
     ASSERT_TRUE(shell.waitFor("shell$ "));
     EXPECT_EQ(shell.mode(), lineMode);
+    // In the C locale a terminal is taken to speak UTF-8 (the game was kept).
+    shell.send("LC_ALL=C " + std::string(VASKI_BINARY) + "\rA\rÄijä\r\r\r7\r");
+    ASSERT_TRUE(shell.waitFor("Äijä           7       7        7.00 "));
 }

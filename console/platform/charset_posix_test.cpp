@@ -2,33 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-#include <cstdlib>
 #include <numeric>
 
 #include "support/test_support.h"
-
-// fi_FI and fi_FI@euro name no set, their locales give it: built in ./, not the system's archive.
-TEST(Charset, CharacterSetOfTheLocale) {
-    const ScratchDir dir;
-    ASSERT_EQ(0, std::system("localedef -i fi_FI -f ISO-8859-1 ./fi_FI && localedef -i fi_FI -f "
-                             "ISO-8859-15 ./fi_FI@euro"));
-    setenv("LOCPATH", dir.path.c_str(), 1);
-    // clang-format off
-    const struct { const char *variable, *value; bool terminal; const char* charset; } cases[] = {
-        {"LANG", "fi_FI", false, "ISO-8859-1"}, {"LC_ALL", "fi_FI@euro", true, "ISO-8859-15"},
-        {"LC_CTYPE", "C", true, "UTF-8"},       {"LC_ALL", "POSIX", false, ""},
-        {"LANG", "xx_YY", true, "UTF-8"},       {"LANG", "xx_YY", false, ""},
-        {"LANG", "fi_FI.UTF-8@euro", false, "UTF-8"}};  // not installed
-    // clang-format on
-    for (const auto& c : cases) {
-        unsetenv("LC_ALL"), unsetenv("LC_CTYPE"), unsetenv("LANG");
-        setenv(c.variable, c.value, 1);
-        EXPECT_EQ(terminalCharset(c.terminal), c.charset) << c.value << c.terminal;
-        EXPECT_STREQ(std::setlocale(LC_CTYPE, nullptr), "C");  // text stays byte by byte
-    }
-    unsetenv("LOCPATH");
-}
 
 TEST(Charset, ConvertsEachWayAndMarksWhatTheOtherSideLacks) {
     const std::string finnish = "\x84\x94\x86\x8E\x99\x8F\x89";  // äöåÄÖÅë
