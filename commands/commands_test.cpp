@@ -3,16 +3,11 @@
 #include "support/game_run.h"
 #include "support/test_support.h"
 
-namespace {
-
-const std::string NAME = "Anna pelille/tallennukselle nimi: ";
-const std::string SAVED = "Pelitilanne tallennettu.\n" + PAUSE;
-
-}  // namespace
-
 // The commands of the round menu, each with what it shows, changes and writes.
 TEST(Commands, Dialogues) {
     const std::string U = MENU_PROMPT + "Anna uuden pelaajan nimi: ", round3 = standingsTitle("3");
+    const std::string NAME = "Anna pelille/tallennukselle nimi: ";
+    const std::string SAVED = "Pelitilanne tallennettu.\n" + PAUSE;
     const std::string refused =
         U + cp850("Kyseinen pelaaja on jo olemassa. Pelaajaa ei lisätty.\n") + PAUSE;
     // clang-format off

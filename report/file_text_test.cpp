@@ -7,8 +7,7 @@
 // Every byte keeps its place, no byte of the file is a C1 control code (ø can
 // never become the 8-bit CSI), and the 96 characters of ISO 8859-1's upper
 // half that code page 850 holds each get their own byte; what ISO 8859-1 lacks
-// becomes "?". The letters of the results file and the page are checked by
-// their golden copies.
+// becomes "?". The golden copies check the letters of the file and the page.
 TEST(FileText, LettersOfCodePage850InIso8859_1) {
     std::string all;
     for (int byte = 0; byte < 256; ++byte)

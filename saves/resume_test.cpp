@@ -29,12 +29,6 @@ TEST(Resume, Dialogues) {
         {"a cut-off record gives the error line and a new game", cutIlta(), "J\nAnna\n\n\n3\n",
          {"Valintasi (A/J): \nVIRHE: Lataus ei onnistunut. Aloitetaan uusi peli.\n\n" +
           SETUP_HEADING + cp850("Anna heittäjä 1: Anna heittäjä 2: \n"), "1. Anna: "}},
-        {"a planted header and name holding ESC and BEL: listed, chosen, resumed, saved again",
-         iltaRecord() + "\n\n\x1b]0;X\x07Ilta (6.12.2026, kierros 2)\n2\n5.12.2026\n19:05:12\n50\n1\n"
-                "\x1b[2JMat\x07ti\x7f\n0\n5 1001 \n\n", "J\n2\nT\n\nL\n\n",
-         {"  2: ?]0;X?Ilta (6.12.2026, kierros 2)\nValintasi: " + CLEAR + "Tilanne kierroksen 2",
-          "\f", "\n\n?]0;X?Ilta (6.12.2026, kierros 2)\n2\n5.12.2026\n19:05:12\n50\n1\n"
-          "?[2JMat?ti?\n0\n5 1001 \n\n"}},
         {"an interrupted game, shown without control bytes, joins the saved games last",
          cutIlta() + "\f" + INTERRUPTED, "J\n2\nL\n\n",
          {BANNER + cp850("Edellinen peli jäi kesken. Sen tilanne tallennettiin, ja sitä voi jatkaa "

@@ -28,17 +28,17 @@ TEST(FiguresTest, FiguresAndTheMedianAgainstSorting) {
     }
     std::mt19937 random(7);
     for (std::uint32_t game = 0; game < 600; ++game) {  // none, some or most above 1000 by turns
-        std::vector<std::uint32_t> points(random() % 40);
+        std::vector<std::uint32_t> points(random() % 40), results;
         for (std::uint32_t& entry : points) {
             const std::uint32_t kind = random() % 20;
             entry = kind == 19 ? NR : kind < game % 3 * 8 ? 1000 + random() % 4001 : random() % 51;
+            if (entry != NR)
+                results.push_back(entry);
         }
-        std::vector<std::uint32_t> results = points;
-        results.erase(std::remove(results.begin(), results.end(), NR), results.end());
         std::sort(results.begin(), results.end());
-        const std::size_t n = results.size();
-        // The mean of the two middle results (one result counted twice for an odd
+        // The mean of the two middle results (one counted twice for an odd
         // count), written as people write it: a whole number, or its half.
+        const std::size_t n = results.size();
         const std::uint32_t twice = n == 0 ? 0 : results[(n - 1) / 2] + results[n / 2];
         EXPECT_EQ(medianText(thrower("Matti", points)),
                   std::to_string(twice / 2) + (twice % 2 == 1 ? ".5" : ""))

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <sstream>
 
 #include "app/driver.h"
 #include "report/results.h"

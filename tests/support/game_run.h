@@ -56,8 +56,6 @@ struct Dialogue {
 void playDialogues(const std::vector<Dialogue>& dialogues);
 
 /// Expects `text` to be, byte for byte, the golden file at `path` in the
-/// sources. With VASKI_WRITE_GOLDEN set it writes the file instead: run
-/// VASKI_WRITE_GOLDEN=1 build/test/unit_tests --gtest_filter='Suite.*', look at
-/// the file (a page in a browser, and scripts/page-check), and commit it only
-/// when it looks right.
+/// sources; with VASKI_WRITE_GOLDEN set, writes it there instead, to be looked
+/// at before it is committed (the README's Development section says how).
 void expectGolden(const std::string& path, const std::string& text);
