@@ -293,12 +293,10 @@ void appendStatistics(std::string& page, const std::vector<ThrowerRecord>& throw
 void appendRound(std::string& page, const std::vector<ThrowerRecord>& throwers,
                  std::uint32_t round) {
     std::uint32_t best = 0;
-    std::uint32_t total = 0;
     for (const ThrowerRecord& thrower : throwers) {
         const std::uint32_t entry = pointsOfRound(thrower, round);
         if (entry != NO_RESULT) {
             best = std::max(best, entry);
-            total += entry;
         }
     }
     page += "<tr><td>" + unsignedToText(round) + "</td>";
@@ -312,7 +310,7 @@ void appendRound(std::string& page, const std::vector<ThrowerRecord>& throwers,
                     unsignedToText(entry) + "</td>";
         }
     }
-    page += "<td>" + unsignedToText(total) + "</td>";
+    page += "<td>" + unsignedToText(roundTotal(throwers, round)) + "</td>";
     appendElement(page, "td", "", roundWinners(throwers, round));
     page += "</tr>\n";
 }

@@ -28,18 +28,6 @@ std::string pointsText(double value) {
     return unsignedToText(static_cast<std::uint32_t>(value));
 }
 
-// The sum of every thrower's result in the round, NO_RESULT left out.
-std::uint32_t roundTotal(const std::vector<ThrowerRecord>& throwers, std::uint32_t round) {
-    std::uint32_t total = 0;
-    for (const ThrowerRecord& thrower : throwers) {
-        const std::uint32_t entry = pointsOfRound(thrower, round);
-        if (entry != NO_RESULT) {
-            total += entry;
-        }
-    }
-    return total;
-}
-
 // Called with at least one round: the best round may have no total above 0,
 // the worst round always has one.
 void appendRoundLines(std::vector<StatisticsLine>& lines,
@@ -71,6 +59,17 @@ void offerCandidate(TieRanking& ranking, double value, const std::string& name) 
         ranking.best = value;
         ranking.names = name;
     }
+}
+
+std::uint32_t roundTotal(const std::vector<ThrowerRecord>& throwers, std::uint32_t round) {
+    std::uint32_t total = 0;
+    for (const ThrowerRecord& thrower : throwers) {
+        const std::uint32_t entry = pointsOfRound(thrower, round);
+        if (entry != NO_RESULT) {
+            total += entry;
+        }
+    }
+    return total;
 }
 
 std::vector<StatisticsLine> statisticsLines(const std::vector<ThrowerRecord>& throwers,

@@ -31,6 +31,10 @@ struct StatisticsLine {
     std::string figure;   ///< the number as the block writes it; empty after names alone
 };
 
+/// The sum of every thrower's result in round `round` (from 1), NO_RESULT left
+/// out; 0 when nobody has a result.
+std::uint32_t roundTotal(const std::vector<ThrowerRecord>& throwers, std::uint32_t round);
+
 /// The lines of the statistics block under its heading, in order: best
 /// thrower by average (when there are throwers), best single result and its
 /// throwers (when above 0), most even thrower by variance (always), and the
