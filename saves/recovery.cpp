@@ -95,7 +95,7 @@ void startRecovery(Recovery& recovery, Console& console, const std::string& save
                        "T.\n";
         return;
     }
-    removeFile(std::string(RECOVERY_FILE) + ".tmp");
+    removeFile(replacementName(RECOVERY_FILE));
     recovery.owned = takeOver(console, savedGamesFile);
 }
 

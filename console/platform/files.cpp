@@ -58,8 +58,12 @@ bool appendToFile(const std::string& path, std::size_t tailSize,
     return closeFile(file) && written;
 }
 
+std::string replacementName(const std::string& path) {
+    return path + ".tmp";
+}
+
 bool replaceFile(const std::string& path, const std::string& bytes) {
-    const std::string temporary = path + ".tmp";
+    const std::string temporary = replacementName(path);
     // Whatever an earlier run left at the temporary name goes first.
     removeName(temporary);
     DiskFile file;

@@ -33,7 +33,11 @@ ReadResult readWholeFile(const std::string& path, std::size_t limit, std::string
 bool appendToFile(const std::string& path, std::size_t tailSize,
                   const std::function<std::string(const std::string& tail)>& compose);
 
-/// Replaces `path` whole with `bytes`: writes them to `path` + ".tmp", syncs
+/// The temporary name replaceFile writes `path`'s new bytes under; a kill
+/// mid-write may leave a file there.
+std::string replacementName(const std::string& path);
+
+/// Replaces `path` whole with `bytes`: writes them to replacementName(path), syncs
 /// that, renames it over `path` and syncs the directory, so `path` holds
 /// either its old bytes or the new ones, whole, at every instant. False when
 /// any step failed; `path` then keeps its old bytes and no temporary file is
