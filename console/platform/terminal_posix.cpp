@@ -88,11 +88,13 @@ void restoreSignalHandlers(const struct sigaction* previous) {
     }
 }
 
-bool inputWithin(int milliseconds) {
-    pollfd input{STDIN_FILENO, POLLIN, 0};
+// Waits until the descriptor is ready for `events`, at most `milliseconds`
+// (-1: without a limit), going on after a signal. False when it is not.
+bool readyWithin(int descriptor, short events, int milliseconds) {
+    pollfd file{descriptor, events, 0};
     int ready;
     do {
-        ready = ::poll(&input, 1, milliseconds);
+        ready = ::poll(&file, 1, milliseconds);
     } while (ready < 0 && errno == EINTR);
     return ready > 0;
 }
@@ -109,7 +111,8 @@ bool readKey() {
             return !key.empty();
         key.append(bytes, static_cast<std::size_t>(count));
         const bool insideCharacter = keyCharset != nullptr && endsInsideCharacter(*keyCharset, key);
-        if (!keyIncomplete(key, insideCharacter) || !inputWithin(KEY_REST_WAIT))
+        if (!keyIncomplete(key, insideCharacter) ||
+            !readyWithin(STDIN_FILENO, POLLIN, KEY_REST_WAIT))
             return true;
     }
 }
@@ -165,23 +168,13 @@ struct OutputBuffer : std::streambuf {
             if (count > 0) {
                 at += count;
             } else if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-                writing = outputReady();
+                writing = readyWithin(STDOUT_FILENO, POLLOUT, -1);  // until it can take more
             } else {
                 writing = count < 0 && errno == EINTR;
             }
         }
         setp(bytes, bytes + sizeof bytes);
         return writing;
-    }
-
-    // Waits until the output can take more.
-    static bool outputReady() {
-        pollfd output{STDOUT_FILENO, POLLOUT, 0};
-        int ready;
-        do {
-            ready = ::poll(&output, 1, -1);
-        } while (ready < 0 && errno == EINTR);
-        return ready > 0;
     }
 
     char bytes[4096];
