@@ -2,6 +2,8 @@
 
 #include "format/numbers.h"
 #include "format/text.h"
+#include "saves/recovery.h"
+#include "saves/saved_games.h"
 
 namespace {
 
@@ -15,8 +17,9 @@ constexpr bool WINDOWS = false;
 
 const char* const PROGRAM = "vaskipiikkikisa";
 
-// Where the option names end and their meanings begin.
+// Where the option names end and their meanings begin; likewise the files' names.
 constexpr std::uint32_t OPTION_COLUMN = 16;
+constexpr std::uint32_t FILE_COLUMN = 34;
 
 bool asksForHelp(const std::string& argument) {
     return argument == "--help" || argument == "-h" || (WINDOWS && argument == "/?");
@@ -31,6 +34,11 @@ std::string optionLines(const std::string& help, const std::string& version) {
            "\n  " + padRight("-V, --version", OPTION_COLUMN) + version + "\n";
 }
 
+// A file the program writes, with what it holds; the names in one column.
+std::string fileLine(const std::string& name, const std::string& holds) {
+    return "  " + padRight(name, FILE_COLUMN) + holds + "\n";
+}
+
 std::string moreHelp() {
     return WINDOWS ? "README.txt" : "man vaskipiikkikisa";
 }
@@ -42,9 +50,9 @@ std::string finnishHelp() {
            "pisteet, ja ohjelma n\x84ytt\x84\x84 tilanteen ja tilastot. Ilman valintaa peli "
            "alkaa.\n" +
            optionLines("t\x84m\x84 ohje", "ohjelman versio") +
-           "\nTiedostot kirjoitetaan nykyiseen kansioon:\n"
-           "  vaskipiikkikisa_tallennukset.dat  tallennetut pelit\n"
-           "  vaskipiikkikisa_keskeytynyt.dat   keskeytynyt peli, jatkuu valinnalla J\n"
+           "\nTiedostot kirjoitetaan nykyiseen kansioon:\n" +
+           fileLine(SAVED_GAMES_FILE, "tallennetut pelit") +
+           fileLine(RECOVERY_FILE, "keskeytynyt peli, jatkuu valinnalla J") +
            "  vaskipiikkikisa_tulokset_YYYYMMDD_hh.mm.ss.txt ja .html: tulokset ja kaavio\n"
            "\nAlussa, kun tallennettuja pelej\x84 on:\n"
            "  A  uusi peli\n"
@@ -71,9 +79,9 @@ std::string englishHelp() {
            "typed in, and the program shows the standings and statistics. Without an\n"
            "option the game starts.\n" +
            optionLines("this help", "the program's version") +
-           "\nFiles are written in the current folder:\n"
-           "  vaskipiikkikisa_tallennukset.dat  the saved games\n"
-           "  vaskipiikkikisa_keskeytynyt.dat   an interrupted game, resumed with J\n"
+           "\nFiles are written in the current folder:\n" +
+           fileLine(SAVED_GAMES_FILE, "the saved games") +
+           fileLine(RECOVERY_FILE, "an interrupted game, resumed with J") +
            "  vaskipiikkikisa_tulokset_YYYYMMDD_hh.mm.ss.txt and .html: results and chart\n"
            "\nAt start, when there are saved games:\n"
            "  A  a new game\n"
