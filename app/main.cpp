@@ -12,15 +12,12 @@
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
     std::cin.tie(nullptr);
+    const TerminalStreams terminal(std::cin, std::cout);
     // Help, the version or a refusal, before any file is touched; the help's
     // letters reach the terminal as the game's do.
-    if (argc > 1) {
-        const TerminalStreams terminal(std::cin, std::cout);
-        if (const auto status = answerArguments({argv + 1, argv + argc}, std::cout, std::cerr)) {
-            return *status;
-        }
+    if (const auto status = answerArguments({argv + 1, argv + argc}, std::cout, std::cerr)) {
+        return *status;
     }
-    const TerminalStreams terminal(std::cin, std::cout);
     Console console{std::cin, std::cout};
     if (inputIsTerminal()) {
         console.waitForKey = waitForKeyPress;
