@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "format/numbers.h"
+#include "format/text.h"
 #include "report/file_text.h"
 #include "report/results.h"
 #include "scoring/figures.h"
@@ -70,7 +71,7 @@ const char* const DASHES[] = {"", "8 4", "2 4", "12 4 2 4", "4 4"};
 // are held in console bytes too, like the results file's, and pass through
 // here as the names do; markup never does.
 void appendText(std::string& page, const std::string& console) {
-    for (const char c : toFileText(console)) {
+    for (const char c : toFileText(withoutControlBytes(console))) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '&') {
             page += "&amp;";
@@ -86,7 +87,7 @@ void appendText(std::string& page, const std::string& console) {
             page += static_cast<char>(0xC0 | byte >> 6);
             page += static_cast<char>(0x80 | (byte & 0x3F));
         } else {
-            page += byte < 0x20 || byte == 0x7F ? '?' : c;
+            page += c;
         }
     }
 }
