@@ -17,7 +17,8 @@ TEST(Arguments, HelpVersionAndUnknownOptions) {
     const std::string see = "\nKatso: vaskipiikkikisa --help\n";
     // Where the output begins, parts of it, and where it ends.
     const std::string more = windows ? "More: README.txt\n" : "More: man vaskipiikkikisa\n";
-    const std::vector<std::string> help = {"Käyttö: vaskipiikkikisa", "_keskeytynyt.dat",
+    const std::vector<std::string> help = {"Käyttö: vaskipiikkikisa",
+                                           "_keskeytynyt.dat   keskeytynyt peli",
                                            "_hh.mm.ss.txt ja .html", "--version   the", more};
     const std::vector<std::string> none;
     const struct {
